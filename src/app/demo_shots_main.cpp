@@ -1,0 +1,44 @@
+// orln7a-demo-shots: starts the editor window as the editor does and saves a picture of each
+// page into a folder, so the program can be seen working on a machine without a screen.
+//
+//   orln7a-demo-shots OUTPUT_DIR
+
+#include "app/tform1.h"
+#include "ui/oem_settings.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: orln7a-demo-shots OUTPUT_DIR\n");
+        return 2;
+    }
+    const QString dir = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(dir);
+    const auto oem = orln7a::LoadOemSettings();
+    if (!oem) {
+        std::fprintf(stderr, "%s\n", oem.error().detail.c_str());
+        return 1;
+    }
+    orln7a::TForm1 form(*oem);
+    form.show();
+    form.CreateLoadingWindow();
+    int status = 0;
+    // Let start-up and the first device poll finish before taking the pictures.
+    QTimer::singleShot(1500, &form, [&] {
+        for (int page = 1; page <= 5; ++page) {
+            form.ShowPage(page);
+            const QString file = QString("%1/page%2.png").arg(dir).arg(page);
+            if (!form.grab().save(file))
+                status = 1;
+            std::printf("%s\n", qPrintable(file));
+        }
+        app.quit();
+    });
+    app.exec();
+    return status;
+}

@@ -1,0 +1,256 @@
+#include "app/tform1.h"
+
+#include "app/loading_window.h"
+#include "ui/data_folders.h"
+#include "ui/resource_catalogue.h"
+#include "ui/settings_text.h"
+#include "ui/skin_images.h"
+#include "ui/skin_label.h"
+
+#include <QApplication>
+#include <QBitmap>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+
+#include <algorithm>
+
+namespace orln7a {
+
+namespace {
+
+constexpr int kDevTimerFirstMs = 20;
+constexpr int kDevTimerMs = 3000;
+constexpr int kLoadingWindowDrop = 40;
+
+// Full-page label over a page while no mouse has been read: it takes every click, so the
+// controls beneath get none. The window can still be dragged by it.
+class BusyOverlay : public QWidget {
+public:
+    BusyOverlay(const QString& name, QWidget* parent) : QWidget(parent) {
+        setObjectName(name);
+        setAttribute(Qt::WA_NoSystemBackground);
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override { e->accept(); }
+    void mouseReleaseEvent(QMouseEvent* e) override { e->accept(); }
+    void mouseDoubleClickEvent(QMouseEvent* e) override { e->accept(); }
+    void wheelEvent(QWheelEvent* e) override { e->accept(); }
+};
+
+} // namespace
+
+TForm1::TForm1(const LoadedOemSettings& oem, QWidget* parent)
+    : QWidget(parent, Qt::FramelessWindowHint), oem_(oem) {
+    setObjectName("TForm1");
+    setWindowTitle(kCaption);
+
+    devTimerFirst_ = new QTimer(this);
+    devTimerFirst_->setObjectName("DevTimerFirst");
+    devTimerFirst_->setInterval(kDevTimerFirstMs);
+    devTimerFirst_->setSingleShot(true);
+    devTimer_ = new QTimer(this);
+    devTimer_->setObjectName("DevTimer");
+    devTimer_->setInterval(kDevTimerMs);
+
+    LoadWindowBackground();
+    SetUpWindow();
+    dataFolder_ = DataFolder(oem_.settings.path);
+    BuildChrome();
+    ShowBusyOverlay();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::LoadWindowBackground() {
+    background_ = KeyColourToAlpha(SkinImage("L1_BackGround"));
+    designSize_ = background_.size();
+}
+
+void TForm1::SetUpWindow() {
+    setFixedSize(designSize_);
+    // The shape of the window is the shape of the artwork: the key colour becomes alpha (which
+    // a compositor or Wayland honours) and the same pixels make a mask (a real shaped window on
+    // X11 without a compositor).
+    setAttribute(Qt::WA_TranslucentBackground);
+    const QPixmap shape = QPixmap::fromImage(background_);
+    if (!shape.isNull() && background_.hasAlphaChannel())
+        setMask(shape.mask());
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        // Integer division toward zero; a screen smaller than the window gives negative
+        // positions, used as they are.
+        const QRect s = screen->geometry();
+        move(s.left() + (s.width() - designSize_.width()) / 2,
+             s.top() + (s.height() - designSize_.height()) / 2);
+    }
+    programFolder_ = ProgramFolder();
+
+    for (int n = 1; n <= 5; ++n) {
+        auto* page = new QWidget(this);
+        page->setObjectName(QString("gbPage%1").arg(n));
+        page->setGeometry(0, 0, designSize_.width(), designSize_.height());
+        auto* base = new SkinLabel(QString("Img_Base_%1").arg(n), page);
+        base->setGeometry(page->rect());
+        base->setPixmap(QPixmap::fromImage(background_));
+        connect(base, &SkinLabel::pressed, this, &TForm1::Img_BaseMouseDown);
+        base->installEventFilter(this);
+        pages_[n - 1] = page;
+        imgBase_[n - 1] = base;
+    }
+    ShowPage(1);
+}
+
+void TForm1::BuildChrome() {
+    // Close buttons, one copy per chrome page, placed by group A4 of the display set's layout.
+    const auto layoutBytes = OpenDataResource("ORG1");
+    const auto layout = layoutBytes ? SettingsText::Parse(*layoutBytes) : SettingsText{};
+    const SettingsSection* org1 = layout.Section("org1");
+    const bool exitShown = org1 != nullptr && org1->Flag("Btn_A4_Enable");
+    const QPoint exitAt(org1 ? org1->Number("Btn_A4_X").value_or(0) : 0,
+                        org1 ? org1->Number("Btn_A4_Y").value_or(0) : 0);
+    for (int n = 1; n <= 4; ++n) {
+        QWidget* page = pages_[n - 1];
+        auto* image = new SkinLabel(QString("Img_Exit_%1").arg(n), page);
+        image->setPixmap(SkinPixmap("ExitS_01"));
+        image->setGeometry(QRect(exitAt, image->pixmap().size()));
+        auto* button = new SkinLabel(QString("Btn_Exit_%1").arg(n), page);
+        button->setGeometry(image->geometry());
+        button->setCursor(Qt::PointingHandCursor);
+        connect(button, &SkinLabel::entered, image,
+                [image] { image->setPixmap(SkinPixmap("ExitS_02")); });
+        connect(button, &SkinLabel::left, image,
+                [image] { image->setPixmap(SkinPixmap("ExitS_01")); });
+        connect(button, &SkinLabel::clicked, this, &TForm1::Btn_Exit_0Click);
+        image->setVisible(exitShown);
+        button->setVisible(exitShown);
+
+        auto* overlay = new BusyOverlay(QString("Disable_All_%1").arg(n), page);
+        overlay->setGeometry(0, 0, designSize_.width(), designSize_.height());
+        overlay->installEventFilter(this);
+        overlays_[n - 1] = overlay;
+    }
+}
+
+void TForm1::CreateLoadingWindow() {
+    loadingWindow_ = new TFormLoadingUI(this);
+    loadingWindow_->CentreOn(*this, kLoadingWindowDrop);
+    devTimerFirst_->start();
+}
+
+TFormLoadingUI* TForm1::loadingWindow() const {
+    return loadingWindow_;
+}
+
+void TForm1::ShowBusyOverlay() {
+    for (QWidget* o : overlays_) {
+        o->show();
+        o->raise();
+    }
+}
+
+void TForm1::HideBusyOverlay() {
+    for (QWidget* o : overlays_)
+        o->hide();
+}
+
+bool TForm1::BusyOverlayVisible() const {
+    return overlays_[0]->isVisibleTo(const_cast<TForm1*>(this));
+}
+
+void TForm1::LetMessagesRun() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void TForm1::ShowLoadingWindow() {
+    if (!loadingWindow_)
+        return;
+    loadingWindow_->CentreOn(*this);
+    loadingWindow_->show();
+    loadingWindow_->raise();
+    LetMessagesRun();
+}
+
+void TForm1::HideLoadingWindow() {
+    if (!loadingWindow_)
+        return;
+    loadingWindow_->hide();
+    LetMessagesRun();
+}
+
+void TForm1::BringToFront() {
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+}
+
+int TForm1::currentPage() const {
+    for (int n = 1; n <= 5; ++n) {
+        if (pages_[n - 1]->isVisibleTo(const_cast<TForm1*>(this)))
+            return n;
+    }
+    return 0;
+}
+
+void TForm1::ShowPage(int n) {
+    for (int k = 1; k <= 5; ++k)
+        pages_[k - 1]->setVisible(k == n);
+}
+
+void TForm1::Img_BaseMouseDown(QMouseEvent* event) {
+    // Borderless: the background is the caption bar. The system moves the window where it
+    // can (X11 window managers, Wayland); elsewhere the window follows the pointer itself.
+    QWindow* handle = windowHandle();
+    manualDrag_ = handle == nullptr || !handle->startSystemMove();
+    if (manualDrag_)
+        dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    const bool isBase = std::find(imgBase_.begin(), imgBase_.end(), watched) != imgBase_.end();
+    const bool isOverlay =
+        std::find(overlays_.begin(), overlays_.end(), watched) != overlays_.end();
+    if (!isBase && !isOverlay)
+        return QWidget::eventFilter(watched, event);
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        // The backgrounds report presses themselves; the overlays drag the window too.
+        if (isOverlay && mouse->button() == Qt::LeftButton)
+            Img_BaseMouseDown(mouse);
+        break;
+    case QEvent::MouseMove:
+        if (manualDrag_ && (mouse->buttons() & Qt::LeftButton))
+            move(mouse->globalPosition().toPoint() - dragOffset_);
+        break;
+    case QEvent::MouseButtonRelease:
+        manualDrag_ = false;
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TForm1::Btn_Exit_0Click() {
+    close();
+}
+
+void TForm1::FormCloseQuery() {
+    deviceHandleValid_ = false;
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    // Closing is always allowed.
+    FormCloseQuery();
+    if (loadingWindow_)
+        loadingWindow_->close();
+    event->accept();
+}
+
+} // namespace orln7a
