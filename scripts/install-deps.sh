@@ -7,7 +7,7 @@ packages=(
   build-essential cmake pkg-config clang libclang-rt-14-dev clang-format
   qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
   libhidapi-dev nlohmann-json3-dev libcli11-dev libgtest-dev libgmock-dev
-  xvfb xauth xdotool fonts-wqy-microhei
+  xvfb xauth xdotool x11-utils fonts-wqy-microhei
 )
 
 missing=()

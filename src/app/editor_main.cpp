@@ -19,9 +19,9 @@ int main(int argc, char** argv) {
 
     const auto oem = orln7a::LoadOemSettings();
     if (!oem) {
-        QMessageBox::critical(nullptr, "orln7a-editor",
-                              QString::fromStdString("The editor cannot start: " +
-                                                     oem.error().detail));
+        QMessageBox::critical(
+            nullptr, "orln7a-editor",
+            QString::fromStdString("The editor cannot start: " + oem.error().detail));
         return 1;
     }
 

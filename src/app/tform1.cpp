@@ -184,6 +184,10 @@ void TForm1::HideLoadingWindow() {
 
 void TForm1::BringToFront() {
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    // A window that was iconified or unmapped behind Qt's back is still "visible" to Qt;
+    // showing it again maps it.
+    if (windowHandle() != nullptr && !windowHandle()->isExposed())
+        hide();
     show();
     raise();
     activateWindow();

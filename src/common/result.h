@@ -20,8 +20,7 @@ inline Error MakeError(std::string key, std::string detail) {
     return Error{std::move(key), std::move(detail)};
 }
 
-template <typename T>
-class [[nodiscard]] Result {
+template <typename T> class [[nodiscard]] Result {
 public:
     Result(T value) : v_(std::move(value)) {}
     Result(Error error) : v_(std::move(error)) {}
@@ -43,8 +42,7 @@ private:
     std::variant<T, Error> v_;
 };
 
-template <>
-class [[nodiscard]] Result<void> {
+template <> class [[nodiscard]] Result<void> {
 public:
     Result() = default;
     Result(Error error) : error_(std::move(error)) {}
@@ -59,6 +57,8 @@ private:
 
 using Status = Result<void>;
 
-inline Status Ok() { return {}; }
+inline Status Ok() {
+    return {};
+}
 
 } // namespace orln7a

@@ -14,13 +14,13 @@
 namespace orln7a::driver_layout {
 
 inline constexpr std::size_t kImageSize = 40960;
-inline constexpr std::size_t kParameterA = 0;       // 48 bytes
-inline constexpr std::size_t kParameterB = 48;      // 8 bytes
-inline constexpr std::size_t kProfile = 64;         // 55 bytes
-inline constexpr std::size_t kModeBytes = 160;      // 4 bytes, in files and default images
-inline constexpr std::size_t kFireKeyPrefix = 240;  // 2 zero bytes before the fire key section
-inline constexpr std::size_t kFireKey = 242;        // 11 bytes
-inline constexpr std::size_t kMacros = 256;         // n records of 2048 bytes
+inline constexpr std::size_t kParameterA = 0;      // 48 bytes
+inline constexpr std::size_t kParameterB = 48;     // 8 bytes
+inline constexpr std::size_t kProfile = 64;        // 55 bytes
+inline constexpr std::size_t kModeBytes = 160;     // 4 bytes, in files and default images
+inline constexpr std::size_t kFireKeyPrefix = 240; // 2 zero bytes before the fire key section
+inline constexpr std::size_t kFireKey = 242;       // 11 bytes
+inline constexpr std::size_t kMacros = 256;        // n records of 2048 bytes
 
 // The four bytes the mouse receives with command 0x09 in driver mode, as a parameter image
 // encodes them: current level with smoothing in bit 7, LED state, a byte the editor never
@@ -34,7 +34,8 @@ inline std::array<std::uint8_t, 4> ModeBytesFromImage(std::span<const std::uint8
 }
 
 // A driver image laid out from a 2048-byte parameter image; every other byte is zero.
-inline std::vector<std::uint8_t> DriverImageFromParameterImage(std::span<const std::uint8_t> image) {
+inline std::vector<std::uint8_t>
+DriverImageFromParameterImage(std::span<const std::uint8_t> image) {
     std::vector<std::uint8_t> out(kImageSize, 0);
     auto copy = [&](std::size_t from, std::size_t length, std::size_t to) {
         for (std::size_t i = 0; i < length; ++i)

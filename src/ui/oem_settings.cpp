@@ -36,9 +36,9 @@ private:
         if (error_)
             return;
         const auto v = section_.Find(key);
-        error_ = MakeError("", "OEM setting " + std::string(key) +
-                                   (v ? " is not a number: \"" + std::string(*v) + "\""
-                                      : " is missing"));
+        error_ = MakeError(
+            "", "OEM setting " + std::string(key) +
+                    (v ? " is not a number: \"" + std::string(*v) + "\"" : " is missing"));
     }
 
     const SettingsSection& section_;
@@ -94,9 +94,9 @@ Result<LoadedOemSettings> LoadOemSettings() {
 }
 
 const std::vector<std::string>& SpecialKeyLabelNames() {
-    static const std::vector<std::string> names = {
-        "Key_CPIKey", "Key_Fire",  "Key_AIMKey", "Key_LEDMode",
-        "Key_LEDSwitch", "Key_KeyMode", "Key_KeyOff", "Key_FnFire"};
+    static const std::vector<std::string> names = {"Key_CPIKey",  "Key_Fire",      "Key_AIMKey",
+                                                   "Key_LEDMode", "Key_LEDSwitch", "Key_KeyMode",
+                                                   "Key_KeyOff",  "Key_FnFire"};
     return names;
 }
 

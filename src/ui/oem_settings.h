@@ -20,13 +20,13 @@ struct OemSettings {
     int revManuId = 0;
     int revProId = 0;
     std::string path;
-    bool trEnable = false;   // captions roll under the pointer
-    bool gdEnable = false;   // gun-key entry offered in the gaming profile
+    bool trEnable = false; // captions roll under the pointer
+    bool gdEnable = false; // gun-key entry offered in the gaming profile
     bool dpiLedStatus = false;
-    int gun6Num = 1;         // 1..2
-    int gun7Num = 1;         // 1..3
-    int numOrder = 0;        // 0 ascending, 1 descending
-    int apMode = 0;          // 0 EEPROM, 1 driver, 2 EEPROM+driver
+    int gun6Num = 1;  // 1..2
+    int gun7Num = 1;  // 1..3
+    int numOrder = 0; // 0 ascending, 1 descending
+    int apMode = 0;   // 0 EEPROM, 1 driver, 2 EEPROM+driver
     int dpiCount = 0;
     std::string specialConfig;
     int mainPnlHeightWithGun = 190;
@@ -51,8 +51,8 @@ struct SpecialKeyPlacement {
         std::string name;
         int top;
     };
-    std::vector<Label> labels;  // listed labels, in list order
-    std::optional<int> cpiArrowTop;  // top of ST_CPIKey when Key_CPIKey is listed
+    std::vector<Label> labels;      // listed labels, in list order
+    std::optional<int> cpiArrowTop; // top of ST_CPIKey when Key_CPIKey is listed
     int panelHeight = 2;
 };
 

@@ -42,7 +42,7 @@ public:
 
 private:
     struct Line {
-        std::string name;  // empty with hasEntry false: a line without '='
+        std::string name; // empty with hasEntry false: a line without '='
         std::string value;
         bool hasEntry = false;
     };

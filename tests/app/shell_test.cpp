@@ -88,9 +88,8 @@ private slots:
         form.move(-30, -20); // a small screen gives negative positions; kept as they are
         form.CreateLoadingWindow();
         const QRect main = form.frameGeometry();
-        QCOMPARE(form.loadingWindow()->pos(),
-                 QPoint(main.left() + (main.width() - 206) / 2,
-                        main.top() + (main.height() - 196) / 2 + 40));
+        QCOMPARE(form.loadingWindow()->pos(), QPoint(main.left() + (main.width() - 206) / 2,
+                                                     main.top() + (main.height() - 196) / 2 + 40));
         QVERIFY(form.devTimerFirst()->isActive());
     }
 

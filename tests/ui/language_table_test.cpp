@@ -22,8 +22,8 @@ TEST(LanguageTokens, QuotesBlanksAndMark) {
         Utf16(u"comment line here\r\n\"[lang1]\"\t\"Str001=Apply now\" FontName=Segoe UI "
               u"\"Q=say \"\"hi\"\"\" \"open"));
     const std::vector<std::string> expected = {
-        "comment", "line", "here", "[lang1]", "Str001=Apply now", "FontName=Segoe", "UI",
-        "Q=say \"hi\"", "open"};
+        "comment",        "line", "here",         "[lang1]", "Str001=Apply now",
+        "FontName=Segoe", "UI",   "Q=say \"hi\"", "open"};
     EXPECT_EQ(tokens, expected);
     EXPECT_EQ(LanguageTokens(Utf16(u"\"a b\"", false)), std::vector<std::string>{"a b"});
 }
@@ -39,8 +39,9 @@ TEST(LanguageTokens, NonAsciiAndBrokenInput) {
 }
 
 TEST(LanguageTable, ReadsOnlyItsOwnSection) {
-    const Bytes text = Utf16(u"\"[lang2]\" \"Str001=Two\" \"[lang1]\" \"str001=One\" \"Str001=Dup\" "
-                             u"FontName=Segoe UI");
+    const Bytes text =
+        Utf16(u"\"[lang2]\" \"Str001=Two\" \"[lang1]\" \"str001=One\" \"Str001=Dup\" "
+              u"FontName=Segoe UI");
     const auto one = LanguageTable::Parse(1, text);
     EXPECT_EQ(one.Text("Str001"), "One"); // case-insensitive, first occurrence wins
     EXPECT_EQ(one.Text("FontName"), "Segoe");

@@ -45,9 +45,8 @@ TEST(OemSettings, Clamps) {
         const char* entry;
         int gun6, gun7, numOrder;
     } cases[] = {
-        {"Gun6_Num=0\r\n", 1, 3, 0},  {"Gun6_Num=5\r\n", 2, 3, 0},
-        {"Gun7_Num=-3\r\n", 2, 1, 0}, {"Gun7_Num=9\r\n", 2, 3, 0},
-        {"Num_Order=-1\r\n", 2, 3, 0}, {"Num_Order=7\r\n", 2, 3, 1},
+        {"Gun6_Num=0\r\n", 1, 3, 0}, {"Gun6_Num=5\r\n", 2, 3, 0},   {"Gun7_Num=-3\r\n", 2, 1, 0},
+        {"Gun7_Num=9\r\n", 2, 3, 0}, {"Num_Order=-1\r\n", 2, 3, 0}, {"Num_Order=7\r\n", 2, 3, 1},
     };
     for (const auto& c : cases) {
         const auto oem = LoadWith(c.entry);

@@ -22,15 +22,58 @@ TEST(ResourceCatalogue, NamesMatchWithoutCase) {
 // Every resource the program asks for by name: a missing one fails here, not in front of a user.
 // Code that opens a new resource adds its name here and to resources/catalogue.txt.
 TEST(ResourceCatalogue, EveryNameTheProgramUsesExists) {
-    std::vector<std::string> names = {
-        "ORG", "ORG1", "ORG2", "ORG3", "LANG1", "LANG2", "LANG3", "ORLN5XData_Cfg1",
-        "ORLN5XData_Cfg2", "ORLN5XData_Cfg3", "Driver_ORLN5xData_Cfg1", "Driver_ORLN5xData_Cfg2",
-        "Driver_ORLN5xData_Cfg3", "PCMacroData", "BtnS_01", "BtnS_02", "BtnS_03", "SetS_01",
-        "SetS_02", "SetS_03", "Lang_01", "Lang_02", "Lang_03", "ExitS_01", "ExitS_02", "ExitS_03",
-        "MiniS_01", "MiniS_02", "WebS_01", "WebS_02", "WebS_03", "KeyS_01", "KeyS_02",
-        "MacroS_01", "MacroS_02", "MacroS_03", "MacroS_04", "MacroBtnS_01", "MacroBtnS_02",
-        "MacroBtnS_03", "CbS_D", "CbS_E", "RdS_D", "RdS_E", "Bar1_D", "Bar1_E", "Col_F",
-        "Slider_Ruler", "Slider_Thumb", "InsertDelayBase", "InsertKeyBase", "MSG"};
+    std::vector<std::string> names = {"ORG",
+                                      "ORG1",
+                                      "ORG2",
+                                      "ORG3",
+                                      "LANG1",
+                                      "LANG2",
+                                      "LANG3",
+                                      "ORLN5XData_Cfg1",
+                                      "ORLN5XData_Cfg2",
+                                      "ORLN5XData_Cfg3",
+                                      "Driver_ORLN5xData_Cfg1",
+                                      "Driver_ORLN5xData_Cfg2",
+                                      "Driver_ORLN5xData_Cfg3",
+                                      "PCMacroData",
+                                      "BtnS_01",
+                                      "BtnS_02",
+                                      "BtnS_03",
+                                      "SetS_01",
+                                      "SetS_02",
+                                      "SetS_03",
+                                      "Lang_01",
+                                      "Lang_02",
+                                      "Lang_03",
+                                      "ExitS_01",
+                                      "ExitS_02",
+                                      "ExitS_03",
+                                      "MiniS_01",
+                                      "MiniS_02",
+                                      "WebS_01",
+                                      "WebS_02",
+                                      "WebS_03",
+                                      "KeyS_01",
+                                      "KeyS_02",
+                                      "MacroS_01",
+                                      "MacroS_02",
+                                      "MacroS_03",
+                                      "MacroS_04",
+                                      "MacroBtnS_01",
+                                      "MacroBtnS_02",
+                                      "MacroBtnS_03",
+                                      "CbS_D",
+                                      "CbS_E",
+                                      "RdS_D",
+                                      "RdS_E",
+                                      "Bar1_D",
+                                      "Bar1_E",
+                                      "Col_F",
+                                      "Slider_Ruler",
+                                      "Slider_Thumb",
+                                      "InsertDelayBase",
+                                      "InsertKeyBase",
+                                      "MSG"};
     for (int set = 1; set <= 3; ++set) {
         const std::string l = "L" + std::to_string(set) + "_";
         names.push_back(l + "BackGround");
@@ -51,11 +94,13 @@ TEST(ResourceCatalogue, EveryNameTheProgramUsesExists) {
 }
 
 TEST(ResourceCatalogue, SizesOfTheDataResources) {
-    const std::pair<const char*, std::size_t> sizes[] = {
-        {"ORLN5XData_Cfg1", 2048},         {"ORLN5XData_Cfg2", 2048},
-        {"ORLN5XData_Cfg3", 2048},         {"Driver_ORLN5xData_Cfg1", 40960},
-        {"Driver_ORLN5xData_Cfg2", 40960}, {"Driver_ORLN5xData_Cfg3", 40960},
-        {"PCMacroData", 27200}};
+    const std::pair<const char*, std::size_t> sizes[] = {{"ORLN5XData_Cfg1", 2048},
+                                                         {"ORLN5XData_Cfg2", 2048},
+                                                         {"ORLN5XData_Cfg3", 2048},
+                                                         {"Driver_ORLN5xData_Cfg1", 40960},
+                                                         {"Driver_ORLN5xData_Cfg2", 40960},
+                                                         {"Driver_ORLN5xData_Cfg3", 40960},
+                                                         {"PCMacroData", 27200}};
     for (const auto& [name, size] : sizes)
         EXPECT_EQ(OpenDataResource(name)->size(), size) << name;
     const auto macros = *OpenDataResource("PCMacroData");

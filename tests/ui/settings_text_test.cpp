@@ -6,23 +6,22 @@ namespace orln7a {
 namespace {
 
 TEST(SettingsText, LinesSectionsAndEntries) {
-    const auto text = SettingsText::Parse(
-        "  ; a comment\r\n"
-        "Outside=1\r\n"
-        "[ org ]\r\n"
-        "\t Web_X =  391 \r\n"
-        "//Web_Y=5\r\n"
-        "// just a remark\r\n"
-        "Formula=a=b\r\n"
-        "web_x=999\r\n"
-        "Empty=\r\n"
-        "[other]\n"
-        "Web_X=7\r");
+    const auto text = SettingsText::Parse("  ; a comment\r\n"
+                                          "Outside=1\r\n"
+                                          "[ org ]\r\n"
+                                          "\t Web_X =  391 \r\n"
+                                          "//Web_Y=5\r\n"
+                                          "// just a remark\r\n"
+                                          "Formula=a=b\r\n"
+                                          "web_x=999\r\n"
+                                          "Empty=\r\n"
+                                          "[other]\n"
+                                          "Web_X=7\r");
     const SettingsSection* org = text.Section("ORG");
     ASSERT_NE(org, nullptr);
-    EXPECT_EQ(org->Number("WEB_X"), 391);          // case-insensitive, first occurrence wins
-    EXPECT_FALSE(org->Find("Web_Y").has_value());  // "//" lines never match
-    EXPECT_EQ(org->Text("Formula"), "a=b");        // split at the first '='
+    EXPECT_EQ(org->Number("WEB_X"), 391);         // case-insensitive, first occurrence wins
+    EXPECT_FALSE(org->Find("Web_Y").has_value()); // "//" lines never match
+    EXPECT_EQ(org->Text("Formula"), "a=b");       // split at the first '='
     EXPECT_EQ(org->Find("Empty"), std::string_view(""));
     EXPECT_FALSE(org->Find("Outside").has_value()); // lines before any section belong to none
     EXPECT_EQ(text.Section("other")->Number("Web_X"), 7);
@@ -44,8 +43,8 @@ TEST(SettingsText, EightBitBytesPassThrough) {
 }
 
 TEST(SettingsText, NumbersAndFlags) {
-    const auto text = SettingsText::Parse(
-        "[s]\nA=12\nB=-3\nC=+4\nD=1x\nE=\nF=2\nG=1\nH=99999999999\nI=0x10\n");
+    const auto text =
+        SettingsText::Parse("[s]\nA=12\nB=-3\nC=+4\nD=1x\nE=\nF=2\nG=1\nH=99999999999\nI=0x10\n");
     const auto* s = text.Section("s");
     EXPECT_EQ(s->Number("A"), 12);
     EXPECT_EQ(s->Number("B"), -3);

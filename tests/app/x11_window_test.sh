@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# The editor in a real X server: a shaped, borderless window, and a second start that brings
+# the running editor to the front instead of opening another one.
+#   x11_window_test.sh EDITOR
+set -euo pipefail
+editor=$1
+if [ -z "${ORLN7A_IN_XVFB:-}" ]; then
+  ORLN7A_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x800x24 +extension SHAPE" "$0" "$@"
+fi
+
+home=$(mktemp -d)
+export HOME=$home XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/run
+mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  rm -rf "$home"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+find_window() { xdotool search --onlyvisible --name '^ORLN7A Gaming Mouse v1\.$' 2>/dev/null | head -n1; }
+wait_window() {
+  for _ in $(seq 100); do
+    w=$(find_window) && [ -n "$w" ] && { echo "$w"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+"$editor" & pids+=($!)
+win=$(wait_window) || fail "the editor window did not appear"
+echo "editor window $win"
+
+geometry=$(xwininfo -id "$win")
+echo "$geometry" | grep -q 'Width: 1030' || fail "window is not 1030 wide"
+echo "$geometry" | grep -q 'Height: 662' || fail "window is not 662 high"
+# Shaped: the bounding shape leaves out the key-coloured corners of the artwork.
+xwininfo -shape -id "$win" | grep -q 'Window shape extents' || fail "window is not shaped"
+
+# Hide the window, start a second editor: it must exit and the first must show again.
+xdotool windowunmap "$win"
+sleep 0.3
+[ -z "$(find_window)" ] || fail "window still visible after unmapping"
+timeout 10 "$editor" || fail "second start did not exit cleanly"
+win2=$(wait_window) || fail "the running editor did not come back to the front"
+[ "$win2" = "$win" ] || fail "a second editor window appeared"
+[ "$(xdotool search --name '^ORLN7A Gaming Mouse v1\.$' | wc -l)" -ge 1 ] || fail "no window"
+kill -0 "${pids[0]}" || fail "first editor ended"
+echo "PASS"
