@@ -221,8 +221,12 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         std::find(overlays_.begin(), overlays_.end(), watched) != overlays_.end();
     if (!isBase && !isOverlay)
         return QWidget::eventFilter(watched, event);
+    const auto type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+        type != QEvent::MouseButtonRelease)
+        return QWidget::eventFilter(watched, event);
     auto* mouse = static_cast<QMouseEvent*>(event);
-    switch (event->type()) {
+    switch (type) {
     case QEvent::MouseButtonPress:
         // The backgrounds report presses themselves; the overlays drag the window too.
         if (isOverlay && mouse->button() == Qt::LeftButton)

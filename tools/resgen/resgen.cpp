@@ -2,6 +2,8 @@
 // array, plus the table that OpenDataResource searches. Runs at build time.
 //
 //   resgen CATALOGUE RESOURCE_DIR ART_DIR OUTPUT.cpp
+//
+// ART_DIR "-" builds the pictures in as empty resources (core-only builds).
 
 #include "image/driver_image_layout.h"
 
@@ -131,8 +133,10 @@ int main(int argc, char** argv) {
             if (image.size() != 2048)
                 Fail(arg + ": a parameter image has 2048 bytes");
             e.bytes = orln7a::driver_layout::DriverImageFromParameterImage(image);
-        } else if (kind == "png")
-            e.bytes = ReadFile(artDir + "/" + name + ".png");
+        } else if (kind == "png") {
+            if (artDir != "-")
+                e.bytes = ReadFile(artDir + "/" + name + ".png");
+        }
         else
             Fail("unknown resource kind '" + kind + "'");
         entries.push_back(std::move(e));
