@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the project twice (plain, and with AddressSanitizer and
-# UndefinedBehaviorSanitizer) and runs every test of both builds.
+# UndefinedBehaviorSanitizer), runs every test of both builds, then runs each fuzzer briefly.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
@@ -18,4 +18,6 @@ for flavour in release sanitize; do
   echo "== $flavour tests"
   ctest --test-dir "$dir" --output-on-failure -j"$(nproc)" || status=1
 done
+echo "== fuzzers"
+./scripts/fuzz.sh "${ORLN7A_FUZZ_SECONDS:-10}" || status=1
 exit $status
