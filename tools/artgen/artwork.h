@@ -25,7 +25,7 @@ void DrawMacroPanel(QImage& canvas);
 void DrawGunPanel(QImage& canvas);
 void DrawInsertBase(QImage& canvas, bool keyVariant);
 
-// Buttons and small controls (control_art.cpp, toggle_art.cpp).
+// Buttons and small controls (control_art.cpp, badge_art.cpp, toggle_art.cpp).
 void DrawActionButton(QImage& canvas, State state);
 void DrawPageTab(QImage& canvas, State state);
 void DrawLanguageButton(QImage& canvas, State state);

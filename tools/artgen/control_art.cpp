@@ -112,11 +112,11 @@ void DrawPageTab(QImage& canvas, State state) {
         edge.lineTo(box.right(), box.top() + 8);
         p.setPen(QPen(tone::AccentHot, 2, Qt::SolidLine, Qt::FlatCap));
         p.drawPath(edge);
-        // A notch pointing into the content area.
+        // An arrow pointing into the content area.
         const qreal mid = box.center().y();
-        p.fillPath(Polygon({{box.right() - 5, mid},
-                            {box.right() + 0.5, mid - 5},
-                            {box.right() + 0.5, mid + 5}}),
+        p.fillPath(Polygon({{box.right() - 8, mid - 4.5},
+                            {box.right() - 3, mid},
+                            {box.right() - 8, mid + 4.5}}),
                    tone::AccentHot);
     }
 }
