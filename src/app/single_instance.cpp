@@ -1,5 +1,6 @@
 #include "app/single_instance.h"
 
+#include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <unistd.h>
@@ -14,7 +15,11 @@ constexpr char kShowRequest[] = "show\n";
 SingleInstanceGuard::SingleInstanceGuard(QObject* parent) : QObject(parent) {}
 
 QString SingleInstanceGuard::serverName() const {
-    // One editor per user: the user id keeps two people's sessions apart.
+    // One editor per user session: the socket lives in the user's runtime folder, or carries
+    // the user id where there is none.
+    const QString runtime = QString::fromLocal8Bit(qgetenv("XDG_RUNTIME_DIR"));
+    if (!runtime.isEmpty() && QDir(runtime).exists())
+        return QDir(runtime).filePath(kGuardTitle);
     return QString("%1 uid%2").arg(kGuardTitle).arg(::getuid());
 }
 
