@@ -19,7 +19,7 @@ int HexDigit(char c) {
 
 } // namespace
 
-std::optional<int> ParseDecimal(std::string_view text) {
+std::optional<int> ParseHolderNumber(std::string_view text) {
     bool negative = false;
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
         negative = text.front() == '-';
@@ -38,7 +38,7 @@ std::optional<int> ParseDecimal(std::string_view text) {
 }
 
 std::optional<int> ClampedNumber(std::string_view text, int low, int high) {
-    const auto value = ParseDecimal(text);
+    const auto value = ParseHolderNumber(text);
     if (!value)
         return std::nullopt;
     return std::clamp(*value, low, high);
@@ -48,7 +48,7 @@ std::string NormaliseIdentifierText(std::string_view text) {
     const bool digitsOnly = !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
         return c >= '0' && c <= '9';
     });
-    if (!digitsOnly || *ParseDecimal(text) > 255)
+    if (!digitsOnly || *ParseHolderNumber(text) > 255)
         return "255";
     return std::string(text);
 }

@@ -16,7 +16,7 @@ namespace orln7a {
 
 // An optionally signed decimal number ("12", "-5", "+7"); anything else is empty. Values too
 // large for an int saturate, so that clamping still gives the nearest allowed value.
-std::optional<int> ParseDecimal(std::string_view text);
+std::optional<int> ParseHolderNumber(std::string_view text);
 
 // The number in `text` clamped to [low, high], or empty when the text is no number.
 std::optional<int> ClampedNumber(std::string_view text, int low, int high);

@@ -176,7 +176,7 @@ void WriteParameterA(const SettingsStore& store, WorkingCopy& copy) {
 
     std::uint8_t ledCount = a[param_a::kLedCountBits];
     WriteBit(store.mcuLedFullBrightness, kFullBrightnessBit, ledCount);
-    if (const auto leds = ParseDecimal(store.mcuLedNum);
+    if (const auto leds = ParseHolderNumber(store.mcuLedNum);
         leds && InRange(*leds, kFewestLeds, kMostLeds))
         ledCount = static_cast<std::uint8_t>((ledCount & 0x0F) | ((kLedCountBase - *leds) << 4));
     a[param_a::kLedCountBits] = ledCount;
@@ -217,9 +217,9 @@ void WriteParameterB(const SettingsStore& store, WorkingCopy& copy) {
         WriteWithComplement(b, param_b::kKeyModeBits, store.keyMode == 1 ? kKeyMode2Bit : 0);
 
     b[param_b::kManufacturerId] =
-        static_cast<std::uint8_t>(*ParseDecimal(NormaliseIdentifierText(store.vendorId)));
+        static_cast<std::uint8_t>(*ParseHolderNumber(NormaliseIdentifierText(store.vendorId)));
     b[param_b::kProductId] =
-        static_cast<std::uint8_t>(*ParseDecimal(NormaliseIdentifierText(store.productId)));
+        static_cast<std::uint8_t>(*ParseHolderNumber(NormaliseIdentifierText(store.productId)));
 }
 
 } // namespace

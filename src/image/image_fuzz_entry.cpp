@@ -87,7 +87,7 @@ bool ExerciseProfileAndTexts(ByteView bytes) {
 
     const std::string text(bytes.begin(), bytes.end());
     const std::string identifier = NormaliseIdentifierText(text);
-    const auto value = ParseDecimal(identifier);
+    const auto value = ParseHolderNumber(identifier);
     if (!value || *value < 0 || *value > 255)
         return false;
     if (const auto code = KeyCodeFromText(text);

@@ -25,7 +25,7 @@ TEST(HolderText, DecimalNumbers) {
         {"-99999999999999999999", -INT_MAX},
     };
     for (const auto& [text, value] : cases)
-        EXPECT_EQ(ParseDecimal(text), value) << '"' << text << '"';
+        EXPECT_EQ(ParseHolderNumber(text), value) << '"' << text << '"';
     EXPECT_EQ(ClampedNumber("300", 0, 255), 255);
     EXPECT_EQ(ClampedNumber("-3", 0, 255), 0);
     EXPECT_EQ(ClampedNumber("x", 0, 255), std::nullopt);

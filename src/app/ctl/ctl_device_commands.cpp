@@ -6,4 +6,8 @@ namespace orln7a::ctl {
 
 void AddDeviceCommands(CLI::App&, int&) {}
 
+int ShowMouse(CLI::App&) {
+    return Fail("give an image FILE to show");
+}
+
 } // namespace orln7a::ctl
