@@ -9,7 +9,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)orln7a::LoadOemSettings(text);
     for (const auto& section : text.sections())
         (void)section.Number("Web_X");
-    (void)orln7a::PlanSpecialKeyList(
-        std::string_view(reinterpret_cast<const char*>(data), size));
+    (void)orln7a::PlanSpecialKeyList(std::string_view(reinterpret_cast<const char*>(data), size));
     return 0;
 }

@@ -115,7 +115,8 @@ json DescribeStore(const SettingsStore& store) {
     }
     return {
         {"dpi",
-         {{"count", count}, {"current", NumberOrNull(store.currentCpi < 0 ? -1 : store.currentCpi + 1)},
+         {{"count", count},
+          {"current", NumberOrNull(store.currentCpi < 0 ? -1 : store.currentCpi + 1)},
           {"levels", levels}}},
         {"led",
          {{"type", std::string(LedTypeName(store.ledType))},
@@ -129,13 +130,14 @@ json DescribeStore(const SettingsStore& store) {
         {"aim_index", AimIndex(store)},
         {"rapid_fire",
          {{"continuous", store.isFireContinue},
-          {"count", store.isFireContinue || store.fireCount < 0 ? json(nullptr)
-                                                               : json(store.fireCount + 1)},
+          {"count",
+           store.isFireContinue || store.fireCount < 0 ? json(nullptr) : json(store.fireCount + 1)},
           {"interval", NumberText(store.fireTime)}}},
         {"sensor_orientation", NumberOrNull(store.sensorOrientation)},
         {"remember_key_mode",
          store.keyModeNotSaved ? json(!*store.keyModeNotSaved) : json(nullptr)},
-        {"ids", {{"manufacturer", NumberText(store.vendorId)}, {"product", NumberText(store.productId)}}},
+        {"ids",
+         {{"manufacturer", NumberText(store.vendorId)}, {"product", NumberText(store.productId)}}},
     };
 }
 
@@ -201,8 +203,8 @@ Result<json> DescribeDriverImage(ByteView image) {
             break;
         std::copy_n(image.begin() + at + kMacroNameSize, kDriverMacroContentSize,
                     record.content.begin());
-        slots.push_back(MacroJson(static_cast<int>(n), record.name,
-                                  DecodeMacroContent(record.content)));
+        slots.push_back(
+            MacroJson(static_cast<int>(n), record.name, DecodeMacroContent(record.content)));
     }
     out["macro_slots"] = slots;
     out["fire_records"] = json::array(); // the driver keeps no fire macros
