@@ -143,3 +143,80 @@ TEST_F(CtlTest, TooLongMacroIsRefused) {
 
 } // namespace
 } // namespace orln7a
+
+namespace orln7a {
+namespace {
+
+TEST_F(CtlTest, SimulatedMouseRoundTrip) {
+    const std::string sim = " --sim " + File("mouse.bin");
+    const CtlRun info = Ctl("info" + sim);
+    ASSERT_EQ(info.status, 0) << info.out;
+    EXPECT_TRUE(nlohmann::json::parse(info.out)["accepted"].get<bool>());
+    EXPECT_EQ(std::filesystem::file_size(File("mouse.bin")), 2048u); // made from image 1
+
+    ASSERT_EQ(Ctl("default 2 -o " + File("two.bin")).status, 0);
+    ASSERT_EQ(Ctl("write " + File("two.bin") + sim).status, 0);
+    ASSERT_EQ(Ctl("read --all -o " + File("back.bin") + sim).status, 0);
+    EXPECT_EQ(*ReadWholeFile(File("back.bin"), 4096), *ReadWholeFile(File("two.bin"), 4096));
+    EXPECT_EQ(*ReadWholeFile(File("mouse.bin"), 4096), *ReadWholeFile(File("two.bin"), 4096));
+
+    ASSERT_EQ(Ctl("reset 1" + sim).status, 0);
+    ASSERT_EQ(Ctl("default 1 -o " + File("one.bin")).status, 0);
+    EXPECT_EQ(*ReadWholeFile(File("mouse.bin"), 4096), *ReadWholeFile(File("one.bin"), 4096));
+
+    const CtlRun shown = Ctl("show" + sim);
+    ASSERT_EQ(shown.status, 0) << shown.out;
+    EXPECT_EQ(nlohmann::json::parse(shown.out)["dpi"]["count"], 6);
+}
+
+TEST_F(CtlTest, SimulatedFaultsFailWithTheirMessage) {
+    const std::string sim = " --sim " + File("mouse.bin");
+    ASSERT_EQ(Ctl("info" + sim).status, 0);
+    Bytes image = *ReadWholeFile(File("mouse.bin"), 4096);
+    image[0x1F3] = 0x42;
+    ASSERT_TRUE(WriteFileAtomically(File("odd-byte.bin"), image));
+    const std::pair<std::string, std::string> cases[] = {
+        {"write " + File("odd-byte.bin") + sim + " --sim-fault stuck=0x1F3", "Fail"},
+        {"write " + File("odd-byte.bin") + sim + " --sim-fault readonly", "Fail"},
+        {"show" + sim + " --sim-fault ids=7,9", "The mouse manufacturer or product id error"},
+        {"read -o " + File("x.bin") + sim + " --sim-fault version=0x105",
+         "Please Connect the USB Device"},
+        {"read -o " + File("x.bin") + sim + " --sim-fault report-len=64",
+         "Please Connect the USB Device"},
+        {"info" + sim + " --sim-fault refuse", "refused"},
+        {"info" + sim + " --sim-fault silent", "not answered"},
+        {"info" + sim + " --sim-fault unplug-after=1", "gone"},
+        {"info" + sim + " --sim-fault bogus", "unknown --sim-fault"},
+    };
+    for (const auto& [args, message] : cases) {
+        const CtlRun run = Ctl(args);
+        EXPECT_NE(run.status, 0) << args;
+        EXPECT_NE(run.out.find(message), std::string::npos) << args << "\n" << run.out;
+    }
+    EXPECT_FALSE(std::filesystem::exists(File("x.bin")));
+}
+
+TEST_F(CtlTest, ListsAndDescribesInterfaces) {
+    const CtlRun list = Ctl("list --all --sim " + File("mouse.bin"));
+    ASSERT_EQ(list.status, 0) << list.out;
+    const auto j = nlohmann::json::parse(list.out);
+    ASSERT_EQ(j.size(), 1u);
+    EXPECT_EQ(j[0]["feature_length"], 8);
+    EXPECT_TRUE(j[0]["matches"].get<bool>());
+
+    // A vendor collection with one 8-byte feature report of ID 4 (7 data bytes + the ID).
+    const Bytes descriptor = {0x06, 0x00, 0xFF, 0x09, 0x01, 0xA1, 0x01, 0x85,
+                              0x04, 0x09, 0x01, 0x15, 0x00, 0x26, 0xFF, 0x00,
+                              0x75, 0x08, 0x95, 0x07, 0xB1, 0x02, 0xC0};
+    ASSERT_TRUE(WriteFileAtomically(File("vendor.desc"), descriptor));
+    const CtlRun parsed = Ctl("descriptor " + File("vendor.desc"));
+    ASSERT_EQ(parsed.status, 0) << parsed.out;
+    const auto d = nlohmann::json::parse(parsed.out);
+    ASSERT_EQ(d.size(), 1u);
+    EXPECT_EQ(d[0]["usage_page"], 0xFF00);
+    EXPECT_EQ(d[0]["feature_length"], 8);
+    EXPECT_EQ(d[0]["input_length"], 0);
+}
+
+} // namespace
+} // namespace orln7a

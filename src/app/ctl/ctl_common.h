@@ -26,8 +26,9 @@ void PrintJson(const nlohmann::json& value);
 // Each group of commands adds its subcommands to the application; the callback of a command
 // stores its exit status in `status`.
 void AddModelCommands(CLI::App& app, int& status);
-// "show" without a file: reads the mouse named by the device options of `command`.
-int ShowMouse(CLI::App& command);
+// "show" without a file reads the mouse; it takes the device options.
+void AddShowDeviceOptions(CLI::App& show);
+int ShowMouse();
 void AddDeviceCommands(CLI::App& app, int& status);
 
 } // namespace orln7a::ctl

@@ -153,12 +153,9 @@ void AddModelCommands(CLI::App& app, int& status) {
     auto* show = app.add_subcommand("show", "Decode an image file (or, without one, the mouse)");
     static std::string showFile;
     show->add_option("FILE", showFile, "a 2048-byte image or a 40960-byte driver image");
-    show->callback([&status, show] {
-        if (!showFile.empty())
-            status = ShowImageFile(showFile);
-        else
-            status = ShowMouse(*show);
-    });
+    AddShowDeviceOptions(*show);
+    show->callback(
+        [&status] { status = showFile.empty() ? ShowMouse() : ShowImageFile(showFile); });
 
     static MacroOptions macro;
     auto* macroCmd = app.add_subcommand("macro", "Encode or decode stored macro content");
