@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the editor and starts it. With no display it runs under a
+# Installs what is missing, builds the editor and starts it against the simulated mouse. With no display it runs under a
 # virtual X server and saves a screenshot of the window into a folder that it prints.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -8,7 +8,8 @@ cd "$(dirname "$0")/.."
 editor=build/src/app/orln7a-editor
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-  exec "$editor"
+  # The simulated mouse keeps its memory in the build folder between runs.
+  exec "$editor" --simulate build/simulated-mouse.bin
 fi
 
 shots=${ORLN7A_DEMO_DIR:-$PWD/build/demo-screenshots}

@@ -1,9 +1,11 @@
-// orln7a-demo-shots: starts the editor window as the editor does and saves a picture of each
-// page into a folder, so the program can be seen working on a machine without a screen.
+// orln7a-demo-shots: starts the editor window against the simulated mouse, as the editor does,
+// and saves a picture of each page into a folder, so the program can be seen working on a
+// machine without a screen.
 //
 //   orln7a-demo-shots OUTPUT_DIR
 
 #include "app/tform1.h"
+#include "device/simulated_backend.h"
 #include "ui/oem_settings.h"
 
 #include <QApplication>
@@ -24,7 +26,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", oem.error().detail.c_str());
         return 1;
     }
-    orln7a::TForm1 form(*oem);
+    // The simulated mouse, plugged in from the start and answering at once.
+    auto clock = std::make_unique<orln7a::FakeClock>();
+    auto mouse = std::make_shared<orln7a::SimulatedMouse>(*clock);
+    auto backend = std::make_unique<orln7a::SimulatedHidBackend>();
+    backend->Plug(
+        {orln7a::SimulatedHidBackend::MouseInterfaceInfo("/dev/hidraw-simulated"), mouse});
+    orln7a::TForm1 form(*oem, orln7a::DeviceSetup{std::move(backend), std::move(clock)});
     form.show();
     form.CreateLoadingWindow();
     int status = 0;
@@ -37,6 +45,7 @@ int main(int argc, char** argv) {
                 status = 1;
             std::printf("%s\n", qPrintable(file));
         }
+        std::printf("mouse %s\n", form.state().deviceReady ? "read" : "not read");
         app.quit();
     });
     app.exec();

@@ -1,7 +1,11 @@
 #include "app/tform1.h"
 
+#include "app/device_controller.h"
 #include "app/loading_window.h"
+#include "device/hidapi_backend.h"
+#include "device/substitute_driver.h"
 #include "ui/data_folders.h"
+#include "ui/language_table.h"
 #include "ui/resource_catalogue.h"
 #include "ui/settings_text.h"
 #include "ui/skin_images.h"
@@ -44,7 +48,7 @@ protected:
 
 } // namespace
 
-TForm1::TForm1(const LoadedOemSettings& oem, QWidget* parent)
+TForm1::TForm1(const LoadedOemSettings& oem, DeviceSetup device, QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint), oem_(oem) {
     setObjectName("TForm1");
     setWindowTitle(kCaption);
@@ -61,7 +65,30 @@ TForm1::TForm1(const LoadedOemSettings& oem, QWidget* parent)
     SetUpWindow();
     dataFolder_ = DataFolder(oem_.settings.path);
     BuildChrome();
+
+    // The no-device state: the default image in every editor, the pages locked.
+    state_ = MakeEditorState(oem_, dataFolder_);
+    if (!device.backend)
+        device.backend = std::make_unique<HidapiBackend>();
+    if (!device.clock)
+        device.clock = std::make_unique<SystemClock>();
+    std::unique_ptr<DriverInterfaces> driver;
+    if (!oem_.eepromMode)
+        driver = std::make_unique<SubstituteDriver>(dataFolder_, kSubstituteDriverId);
+    device_ = new DeviceController(*this, state_, std::move(device.backend),
+                                   std::move(device.clock), std::move(driver));
+    RefreshUI();
     ShowBusyOverlay();
+}
+
+QString TForm1::LanguageText(const QString& key) const {
+    const auto& tables = BuiltInLanguageTables();
+    return QString::fromStdString(
+        tables[static_cast<std::size_t>(languageIndex_ - 1)].Text(key.toStdString()));
+}
+
+void TForm1::RefreshUI() {
+    // The page editors refresh themselves from the holders here as they are added.
 }
 
 TForm1::~TForm1() = default;
@@ -250,7 +277,8 @@ void TForm1::Btn_Exit_0Click() {
 }
 
 void TForm1::FormCloseQuery() {
-    deviceHandleValid_ = false;
+    device_->CloseDevice();
+    state_.assignedDriverMacros.clear();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -3,6 +3,9 @@
 // The main form: one borderless, skinned window that owns the editor's state for the life of
 // the process. Each subsystem contributes a page controller that works on this state.
 
+#include "device/clock.h"
+#include "device/hid_backend.h"
+#include "image/editor_state.h"
 #include "ui/oem_settings.h"
 
 #include <QPointer>
@@ -14,8 +17,15 @@ class QTimer;
 
 namespace orln7a {
 
+class DeviceController;
 class SkinLabel;
 class TFormLoadingUI;
+
+// Where the window finds its mouse: the system's HID devices, or a simulated mouse.
+struct DeviceSetup {
+    std::unique_ptr<HidBackend> backend; // null: hidapi
+    std::unique_ptr<Clock> clock;        // null: the system clock
+};
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -25,7 +35,8 @@ public:
     static constexpr QRgb kKeyColour = 0xFF800000;
 
     // Builds the form; `oem` comes from LoadOemSettings, which start-up ran already.
-    explicit TForm1(const LoadedOemSettings& oem, QWidget* parent = nullptr);
+    explicit TForm1(const LoadedOemSettings& oem, DeviceSetup device = {},
+                    QWidget* parent = nullptr);
     ~TForm1() override;
 
     // Created after the main form, 40 px below its centre; arms device polling.
@@ -50,6 +61,14 @@ public:
     int currentPage() const;
     void ShowPage(int n);
 
+    EditorState& state() { return state_; }
+    DeviceController& device() { return *device_; }
+    // The text of a language key in the current display set's table.
+    QString LanguageText(const QString& key) const;
+    int languageIndex() const { return languageIndex_; }
+    // Every editor from the settings holders.
+    void RefreshUI();
+
     QTimer* devTimerFirst() const { return devTimerFirst_; }
     QTimer* devTimer() const { return devTimer_; }
 
@@ -71,6 +90,9 @@ private:
     LoadedOemSettings oem_;
     std::string programFolder_;
     std::string dataFolder_;
+    EditorState state_;
+    DeviceController* device_ = nullptr;
+    int languageIndex_ = 1;
     QSize designSize_;
     QImage background_;
     std::array<QWidget*, 5> pages_{};
@@ -82,7 +104,6 @@ private:
     // Where the pointer grabbed the window, when the platform cannot move it for us.
     QPoint dragOffset_;
     bool manualDrag_ = false;
-    bool deviceHandleValid_ = false;
 };
 
 } // namespace orln7a

@@ -45,9 +45,17 @@ void SetHidReportLog(std::function<void(std::string_view line)> sink) {
     LogSink() = std::move(sink);
 }
 
+namespace {
+constexpr std::string_view kNoPermission = "no permission to open ";
+} // namespace
+
+bool IsPermissionDeniedError(const Error& error) {
+    return error.detail.starts_with(kNoPermission);
+}
+
 Error PermissionDeniedError(const std::string& path) {
     return MakeError("Str100",
-                     "no permission to open " + path +
+                     std::string(kNoPermission) + path +
                          ": install the udev rule 70-orln7a-editor.rules into /etc/udev/rules.d/, "
                          "run `udevadm control --reload-rules && udevadm trigger` as root and "
                          "plug the mouse in again");

@@ -59,5 +59,6 @@ void SetHidReportLog(std::function<void(std::string_view line)> sink);
 // The error for an interface of the mouse that the user may not open; it says how to grant
 // access, because on a fresh system that is the usual reason the mouse is not found.
 Error PermissionDeniedError(const std::string& path);
+bool IsPermissionDeniedError(const Error& error);
 
 } // namespace orln7a

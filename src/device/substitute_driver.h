@@ -12,6 +12,8 @@
 namespace orln7a {
 
 inline constexpr std::string_view kSubstituteDriverFile = "SubstituteDriverImage.bin";
+// The identifier the substitute answers to: what the simulated mouse reports with command 0x81.
+inline constexpr std::uint16_t kSubstituteDriverId = 0x2A61;
 
 class SubstituteDriver : public DriverInterfaces {
 public:

@@ -2,6 +2,8 @@
 
 #include "app/loading_window.h"
 #include "app/tform1.h"
+#include "device/simulated_backend.h"
+#include "test_dialogs.h"
 #include "ui/oem_settings.h"
 #include "ui/skin_label.h"
 
@@ -10,14 +12,23 @@
 
 using namespace orln7a;
 
+// A HID system without the mouse, so the window stays in its no-device state.
+DeviceSetup NoMouse() {
+    DeviceSetup setup;
+    setup.backend = std::make_unique<SimulatedHidBackend>();
+    setup.clock = std::make_unique<FakeClock>();
+    return setup;
+}
+
 class ShellTest : public QObject {
     Q_OBJECT
+    testing::RecordingDialogs dialogs;
 
     std::unique_ptr<TForm1> MakeForm() {
         auto oem = LoadOemSettings();
         if (!oem)
             qFatal("%s", oem.error().detail.c_str());
-        auto form = std::make_unique<TForm1>(*oem);
+        auto form = std::make_unique<TForm1>(*oem, NoMouse());
         form->show();
         form->CreateLoadingWindow();
         if (!QTest::qWaitForWindowExposed(form.get()))
@@ -84,7 +95,7 @@ private slots:
 
     void loadingWindowStartsFortyPixelsBelowCentre() {
         auto oem = LoadOemSettings();
-        TForm1 form(*oem);
+        TForm1 form(*oem, NoMouse());
         form.move(-30, -20); // a small screen gives negative positions; kept as they are
         form.CreateLoadingWindow();
         const QRect main = form.frameGeometry();
