@@ -4,14 +4,21 @@
 #   x11_window_test.sh EDITOR
 set -euo pipefail
 editor=$1
-if [ -z "${ORLN7A_IN_XVFB:-}" ]; then
-  ORLN7A_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x800x24 +extension SHAPE" "$0" "$@"
-fi
-
 home=$(mktemp -d)
 export HOME=$home XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/run
 mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 pids=()
+# Our own X server; it writes its display number once it accepts clients.
+Xvfb -displayfd 5 -screen 0 1280x800x24 -nolisten tcp +extension SHAPE 5>"$home/display" \
+  2>"$home/xvfb.log" &
+pids+=($!)
+for _ in $(seq 100); do
+  [ -s "$home/display" ] && break
+  sleep 0.1
+done
+[ -s "$home/display" ] || { echo "FAIL: Xvfb did not start"; cat "$home/xvfb.log"; exit 1; }
+export DISPLAY=":$(cat "$home/display")"
+unset WAYLAND_DISPLAY
 cleanup() {
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
   rm -rf "$home"
@@ -46,5 +53,5 @@ timeout 10 "$editor" || fail "second start did not exit cleanly"
 win2=$(wait_window) || fail "the running editor did not come back to the front"
 [ "$win2" = "$win" ] || fail "a second editor window appeared"
 [ "$(xdotool search --name '^ORLN7A Gaming Mouse v1\.$' | wc -l)" -ge 1 ] || fail "no window"
-kill -0 "${pids[0]}" || fail "first editor ended"
+kill -0 "${pids[1]}" || fail "first editor ended"
 echo "PASS"
