@@ -136,8 +136,7 @@ int main(int argc, char** argv) {
         } else if (kind == "png") {
             if (artDir != "-")
                 e.bytes = ReadFile(artDir + "/" + name + ".png");
-        }
-        else
+        } else
             Fail("unknown resource kind '" + kind + "'");
         entries.push_back(std::move(e));
     }
