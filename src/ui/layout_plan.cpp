@@ -1,5 +1,6 @@
 #include "ui/layout_plan.h"
 
+#include <algorithm>
 #include <array>
 #include <tuple>
 #include <utility>
@@ -17,6 +18,8 @@ std::string Num(const std::string& prefix, int k, const std::string& suffix = {}
 // later read yields 0, so the families stay straight-line code and the error is still exact.
 class Planner {
 public:
+    static constexpr int kLimit = 1000000;
+
     Planner(const SettingsSection& table, const LayoutInputs& inputs)
         : table_(table), inputs_(inputs) {}
 
@@ -27,6 +30,13 @@ public:
         if (!value) {
             error_ = MakeError("", "layout table " + table_.name() + ": key " + key +
                                        " is missing or not a number");
+            return 0;
+        }
+        // No pixel value is anywhere near this; refusing it keeps the sums below from
+        // overflowing.
+        if (*value < -kLimit || *value > kLimit) {
+            error_ = MakeError("", "layout table " + table_.name() + ": key " + key +
+                                       " is out of range");
             return 0;
         }
         return *value;
@@ -274,7 +284,7 @@ void Planner::SettingsPage() {
             Move(Num(tick, k), x + (k - 1) * spdD + 4, y + 26);
     }
     const PixelSize frame = Image("Col_F");
-    const int rangeMax = (inputs_.dpiCount - 1) * 100;
+    const int rangeMax = (std::clamp(inputs_.dpiCount, 1, kLimit) - 1) * 100;
     for (int k = 1; k <= 7; ++k) {
         const std::string d = Num("DPI", k);
         const int x = N(d + "_Color_X"), y = N(d + "_Color_Y");

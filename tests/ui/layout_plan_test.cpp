@@ -193,9 +193,12 @@ TEST(LayoutPlan, MissingOrMalformedKeyIsAnErrorNamingIt) {
         EXPECT_NE(plan.error().detail.find(" " + key + " "), std::string::npos)
             << plan.error().detail;
     }
-    const auto bad = PlanWith("Size_E=nine\n");
-    ASSERT_FALSE(bad);
-    EXPECT_NE(bad.error().detail.find("Size_E"), std::string::npos);
+    // Values that are no number, or too large to be pixels, are refused the same way.
+    for (const std::string entry : {"Size_E=nine", "Spd_D=2000000000", "MCULEDNum_D=-2000000"}) {
+        const auto bad = PlanWith(entry + "\n");
+        ASSERT_FALSE(bad) << entry;
+        EXPECT_NE(bad.error().detail.find(entry.substr(0, entry.find('='))), std::string::npos);
+    }
     EXPECT_FALSE(PlanDisplaySet(SettingsSection("org1"), DefaultLayoutInputs()));
 }
 
