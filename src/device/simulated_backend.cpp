@@ -1,5 +1,7 @@
 #include "device/simulated_backend.h"
 
+#include "device/discovery.h"
+
 #include "device/protocol.h"
 
 #include <algorithm>
@@ -51,9 +53,9 @@ private:
 HidInterfaceInfo SimulatedHidBackend::MouseInterfaceInfo(std::string path) {
     HidInterfaceInfo info;
     info.path = std::move(path);
-    info.vendorId = 0x1BCF;
-    info.productId = 0x08A0;
-    info.versionNumber = 0x0104;
+    info.vendorId = kMouseVendorId;
+    info.productId = kMouseProductId;
+    info.versionNumber = kMouseVersionNumber;
     info.usagePage = 0xFF00;
     info.usage = 0x0001;
     info.lengths = {0, 0, protocol::kReportLength};

@@ -77,6 +77,8 @@ public:
     Status SendDriverModeBytes();
     Status DriverResetSequence();
 
+    Transport& transport() { return transport_; }
+
 private:
     Status ReadWithSession(DeviceSession& session, bool readAll);
     Status WriteAndVerifyImage(DeviceSession& session);

@@ -11,7 +11,6 @@
 #include "device/simulated_backend.h"
 #include "image/device_flows.h"
 #include "ui/data_folders.h"
-#include "ui/resource_catalogue.h"
 
 #include <charconv>
 #include <iostream>
@@ -168,8 +167,8 @@ void AddDeviceOptions(CLI::App& command) {
 
 // Flows on a fresh editor state, as the editor runs them, without a window.
 struct Editor {
-    explicit Editor(Connection& connection)
-        : state(MakeEditorState(*LoadOemSettings(), DataFolder(LoadOemSettings()->settings.path))),
+    Editor(Connection& connection, const LoadedOemSettings& oem)
+        : state(MakeEditorState(oem, DataFolder(oem.settings.path))),
           flows(state, connection.transport(), hooks) {}
     FlowHooks hooks;
     EditorState state;
@@ -218,39 +217,37 @@ int Descriptor(const std::string& file) {
     return 0;
 }
 
-int Info() {
-    auto c = Connection::Open(Options(), true);
-    if (!c)
-        return Fail(c.error());
-    auto session = DeviceSession::Begin((*c)->transport());
-    if (!session)
-        return Fail(session.error());
-    const ControllerInfo controller = session->Controller();
-    nlohmann::json out = {{"chip", controller.chipCode},
-                          {"chip_number", controller.chipNumber},
-                          {"write_allowed", controller.writeAllowed}};
-    const auto ids = ReadIdentifierBytes(*session);
-    (void)session->End();
-    if (!ids)
-        return Fail(ids.error());
-    const auto oem = LoadOemSettings();
-    const auto image = DataResourceBytes("ORLN5XData_Cfg1");
-    const auto accepted =
-        AcceptedIdentifiersFrom(image, oem->settings.revManuId, oem->settings.revProId);
-    out["manufacturer"] = ids->manufacturer;
-    out["product"] = ids->product;
-    out["accepted"] = IsAcceptedIdentifier(accepted, *ids);
-    PrintJson(out);
-    return 0;
-}
-
 // Runs one flow of the editor against the mouse.
 template <typename Flow> int RunFlow(Flow&& flow) {
+    const auto oem = LoadOemSettings();
+    if (!oem)
+        return Fail(oem.error());
     auto c = Connection::Open(Options(), true);
     if (!c)
         return Fail(c.error());
-    Editor editor(**c);
+    Editor editor(**c, *oem);
     return flow(editor);
+}
+
+int Info() {
+    return RunFlow([](Editor& e) {
+        auto session = DeviceSession::Begin(e.flows.transport());
+        if (!session)
+            return Fail(session.error());
+        const ControllerInfo controller = session->Controller();
+        nlohmann::json out = {{"chip", controller.chipCode},
+                              {"chip_number", controller.chipNumber},
+                              {"write_allowed", controller.writeAllowed}};
+        const auto ids = ReadIdentifierBytes(*session);
+        (void)session->End();
+        if (!ids)
+            return Fail(ids.error());
+        out["manufacturer"] = ids->manufacturer;
+        out["product"] = ids->product;
+        out["accepted"] = IsAcceptedIdentifier(e.state.accepted, *ids);
+        PrintJson(out);
+        return 0;
+    });
 }
 
 int Read(bool all, const std::string& output) {
