@@ -1,11 +1,12 @@
 // orln7a-demo-shots: starts the editor window against the simulated mouse, as the editor does,
-// and saves a picture of each page into a folder, so the program can be seen working on a
-// machine without a screen.
+// and saves a picture of each page of each display set into a folder, so the program can be seen
+// working on a machine without a screen.
 //
 //   orln7a-demo-shots OUTPUT_DIR
 
 #include "app/tform1.h"
 #include "device/simulated_backend.h"
+#include "ui/display_set.h"
 #include "ui/oem_settings.h"
 
 #include <QApplication>
@@ -38,13 +39,18 @@ int main(int argc, char** argv) {
     int status = 0;
     // Let start-up and the first device poll finish before taking the pictures.
     QTimer::singleShot(1500, &form, [&] {
-        for (int page = 1; page <= 5; ++page) {
-            form.ShowPage(page);
-            const QString file = QString("%1/page%2.png").arg(dir).arg(page);
-            if (!form.grab().save(file))
-                status = 1;
-            std::printf("%s\n", qPrintable(file));
+        // Every page of display set 1, then page 1 of the others (setN-pageP.png).
+        for (int set = 1; set <= 3; ++set) {
+            form.displaySet().SelectLanguage(set);
+            for (int page = 1; page <= 5; ++page) {
+                form.ShowPage(page);
+                const QString file = QString("%1/set%2-page%3.png").arg(dir).arg(set).arg(page);
+                if (!form.grab().save(file))
+                    status = 1;
+                std::printf("%s\n", qPrintable(file));
+            }
         }
+        form.displaySet().SelectLanguage(1);
         std::printf("mouse %s\n", form.state().deviceReady ? "read" : "not read");
         app.quit();
     });

@@ -64,13 +64,12 @@ bool DeviceController::FindDevice(CandidatePair ids, std::uint16_t version) {
 void DeviceController::DeviceLost() {
     // `RefreshErrorAP`: the default image behind the busy overlay, page 1 shown.
     InitNoDevice(state_);
+    form_.RefreshErrorAP();
     EditorsChanged();
-    form_.ShowPage(1);
-    form_.ShowBusyOverlay();
     form_.devTimerFirst()->stop();
     form_.devTimer()->start();
     const QString text = form_.LanguageText("Str100") + "\r\r" + form_.LanguageText("Str101");
-    Dialogs().ShowMessage(&form_, {}, text);
+    form_.RefreshFormMessagDialog(text);
 }
 
 void DeviceController::ReadDevInfo() {
@@ -84,7 +83,7 @@ void DeviceController::ReportFailure(const Error& error) {
     QString text = form_.LanguageText(QString::fromStdString(error.key));
     if (IsPermissionDeniedError(error))
         text += "\r\r" + QString::fromStdString(error.detail);
-    Dialogs().ShowMessage(&form_, {}, text);
+    form_.RefreshFormMessagDialog(text);
 }
 
 void DeviceController::BeginBusy() {

@@ -28,6 +28,7 @@ public:
     DeviceFlows& flows() { return *flows_; }
     Transport& transport() { return *transport_; }
     bool deviceOpen() const { return transport_->IsOpen(); }
+    Clock& clock() { return *clock_; }
 
     // Shows the message of a failed flow (nothing for an error without a language key).
     void ReportFailure(const Error& error);

@@ -1,20 +1,29 @@
 #include "app/tform1.h"
 
+#include "app/action_buttons.h"
 #include "app/device_controller.h"
 #include "app/loading_window.h"
 #include "device/hidapi_backend.h"
 #include "device/substitute_driver.h"
+#include "keys/key_function_name.h"
 #include "ui/data_folders.h"
+#include "ui/display_set.h"
 #include "ui/language_table.h"
+#include "ui/message_seam.h"
+#include "ui/navigation.h"
+#include "ui/page_controls.h"
 #include "ui/resource_catalogue.h"
 #include "ui/settings_text.h"
+#include "ui/skin_controls.h"
 #include "ui/skin_images.h"
 #include "ui/skin_label.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QBitmap>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
@@ -49,10 +58,13 @@ protected:
 } // namespace
 
 TForm1::TForm1(const LoadedOemSettings& oem, DeviceSetup device, QWidget* parent)
-    : QWidget(parent, Qt::FramelessWindowHint), oem_(oem) {
+    : QWidget(parent, Qt::FramelessWindowHint), oem_(oem),
+      controls_(std::make_unique<SkinControls>()), displaySet_(std::make_unique<DisplaySet>(*this)),
+      navigation_(std::make_unique<Navigation>(*this)) {
     setObjectName("TForm1");
     setWindowTitle(kCaption);
 
+    // Both polling timers stay off until the loading window exists.
     devTimerFirst_ = new QTimer(this);
     devTimerFirst_->setObjectName("DevTimerFirst");
     devTimerFirst_->setInterval(kDevTimerFirstMs);
@@ -64,10 +76,22 @@ TForm1::TForm1(const LoadedOemSettings& oem, DeviceSetup device, QWidget* parent
     LoadWindowBackground();
     SetUpWindow();
     dataFolder_ = DataFolder(oem_.settings.path);
-    BuildChrome();
+    BuildPages();
+    displaySet_->LoadSkinImages();
+
+    languageIndex_ = 1;
+    CheckSelector("rb_1");
+    CheckSelector("rb_Lang1");
+    if (const Status applied = displaySet_->ApplyDisplaySet(); !applied)
+        qWarning("%s", applied.error().detail.c_str());
+    for (const char* list : {"LB_PCMacroName", "LB_MacroName", "LB_macro"})
+        if (auto* l = controls_->Get<QListWidget>(list))
+            l->setStyleSheet(l->styleSheet() + QString("QListWidget::item{height:%1px;}")
+                                                   .arg(displaySet_->colours().macroNameHeight));
 
     // The no-device state: the default image in every editor, the pages locked.
     state_ = MakeEditorState(oem_, dataFolder_);
+    SetApplicationTitle(displaySet_->title());
     if (!device.backend)
         device.backend = std::make_unique<HidapiBackend>();
     if (!device.clock)
@@ -77,8 +101,13 @@ TForm1::TForm1(const LoadedOemSettings& oem, DeviceSetup device, QWidget* parent
         driver = std::make_unique<SubstituteDriver>(dataFolder_, kSubstituteDriverId);
     device_ = new DeviceController(*this, state_, std::move(device.backend),
                                    std::move(device.clock), std::move(driver));
+    actions_ = std::make_unique<ActionButtons>(*this);
+    navigation_->Wire();
+    actions_->Wire();
+    RefreshErrorAP();
     RefreshUI();
-    ShowBusyOverlay();
+    displaySet_->SelectLanguage(languageIndex_);
+    update();
 }
 
 QString TForm1::LanguageText(const QString& key) const {
@@ -87,8 +116,70 @@ QString TForm1::LanguageText(const QString& key) const {
         tables[static_cast<std::size_t>(languageIndex_ - 1)].Text(key.toStdString()));
 }
 
+void TForm1::SetApplicationTitle(const QString& title) {
+    applicationTitle_ = title;
+    setWindowIconText(title);
+}
+
 void TForm1::RefreshUI() {
-    // The page editors refresh themselves from the holders here as they are added.
+    RefreshKeyCaptions();
+    if (state_.deviceReady && noDeviceState_)
+        LeaveNoDeviceState();
+}
+
+void TForm1::RefreshKeyCaptions() {
+    const auto& codes =
+        SelectorChecked("rb_2") ? state_.store.profile2KeyTexts : state_.store.profile1KeyTexts;
+    const auto& table = BuiltInLanguageTables()[static_cast<std::size_t>(languageIndex_ - 1)];
+    KeyNameSources sources;
+    sources.eepromMode = state_.eepromMode();
+    sources.macroNames = state_.slotNameList;
+    for (int k = 1; k <= 9; ++k)
+        controls_->SetCaption(QString("Key%1").arg(k),
+                              QString::fromStdString(GetKeyFunctionName(
+                                  codes[static_cast<std::size_t>(k - 1)], table, sources)));
+}
+
+bool TForm1::SelectorChecked(const QString& name) const {
+    const auto* r = controls_->Get<QAbstractButton>(name);
+    return r != nullptr && r->isChecked();
+}
+
+void TForm1::CheckSelector(const QString& name) {
+    if (auto* r = controls_->Get<QAbstractButton>(name))
+        r->setChecked(true);
+}
+
+void TForm1::RefreshAPPage() {
+    navigation_->RefreshAPPage();
+}
+
+void TForm1::ResetRolling(const QString& labelName) {
+    navigation_->ResetRolling(labelName);
+}
+
+void TForm1::RefreshFormMessagDialog(const QString& text) {
+    Dialogs().ShowMessage(this, applicationTitle_, text);
+}
+
+void TForm1::RefreshErrorAP() {
+    noDeviceState_ = true;
+    navigation_->ShowNoDevicePage();
+    ShowBusyOverlay();
+}
+
+void TForm1::LeaveNoDeviceState() {
+    ShowPage(1);
+    noDeviceState_ = false;
+    if (SelectorChecked("rb_1"))
+        navigation_->Btn_Main_0Click();
+}
+
+void TForm1::WaitWithMessages(int ms) {
+    for (int slice = 0; slice < ms / 10; ++slice) {
+        device_->clock().SleepFor(std::chrono::milliseconds(10));
+        LetMessagesRun();
+    }
 }
 
 TForm1::~TForm1() = default;
@@ -121,9 +212,10 @@ void TForm1::SetUpWindow() {
         auto* page = new QWidget(this);
         page->setObjectName(QString("gbPage%1").arg(n));
         page->setGeometry(0, 0, designSize_.width(), designSize_.height());
-        auto* base = new SkinLabel(QString("Img_Base_%1").arg(n), page);
-        base->setGeometry(page->rect());
-        base->setPixmap(QPixmap::fromImage(background_));
+        const std::string baseName = "Img_Base_" + std::to_string(n);
+        auto* base = static_cast<SkinLabel*>(controls_->Add(
+            {baseName.c_str(), ControlKind::Image, 0, 0, designSize_.width(), designSize_.height()},
+            page));
         connect(base, &SkinLabel::pressed, this, &TForm1::Img_BaseMouseDown);
         base->installEventFilter(this);
         pages_[n - 1] = page;
@@ -132,35 +224,36 @@ void TForm1::SetUpWindow() {
     ShowPage(1);
 }
 
-void TForm1::BuildChrome() {
-    // Close buttons, one copy per chrome page, placed by group A4 of the display set's layout.
-    const auto layoutBytes = OpenDataResource("ORG1");
-    const auto layout = layoutBytes ? SettingsText::Parse(*layoutBytes) : SettingsText{};
-    const SettingsSection* org1 = layout.Section("org1");
-    const bool exitShown = org1 != nullptr && org1->Flag("Btn_A4_Enable");
-    const QPoint exitAt(org1 ? org1->Number("Btn_A4_X").value_or(0) : 0,
-                        org1 ? org1->Number("Btn_A4_Y").value_or(0) : 0);
+void TForm1::BuildPages() {
+    // Bottom to top on each page: background, content panel, chrome, the page's controls, the
+    // busy overlay.
+    for (int n = 1; n <= 5; ++n) {
+        const std::string panel = "Img_P" + std::to_string(n);
+        controls_->Add({panel.c_str(), ControlKind::Image}, pages_[n - 1]);
+    }
+    for (int n = 1; n <= 4; ++n)
+        BuildWindowChrome(*controls_, pages_[n - 1], n);
+    BuildAssignmentPage(*controls_, pages_[0]);
+    BuildSettingsPage(*controls_, pages_[1]);
+    BuildLightingPage(*controls_, pages_[2]);
+    BuildMacroPage(*controls_, pages_[3]);
+    BuildGunPage(*controls_, pages_[4]);
     for (int n = 1; n <= 4; ++n) {
-        QWidget* page = pages_[n - 1];
-        auto* image = new SkinLabel(QString("Img_Exit_%1").arg(n), page);
-        image->setPixmap(SkinPixmap("ExitS_01"));
-        image->setGeometry(QRect(exitAt, image->pixmap().size()));
-        auto* button = new SkinLabel(QString("Btn_Exit_%1").arg(n), page);
-        button->setGeometry(image->geometry());
-        button->setCursor(Qt::PointingHandCursor);
-        connect(button, &SkinLabel::entered, image,
-                [image] { image->setPixmap(SkinPixmap("ExitS_02")); });
-        connect(button, &SkinLabel::left, image,
-                [image] { image->setPixmap(SkinPixmap("ExitS_01")); });
-        connect(button, &SkinLabel::clicked, this, &TForm1::Btn_Exit_0Click);
-        image->setVisible(exitShown);
-        button->setVisible(exitShown);
-
-        auto* overlay = new BusyOverlay(QString("Disable_All_%1").arg(n), page);
+        auto* overlay = new BusyOverlay(QString("Disable_All_%1").arg(n), pages_[n - 1]);
         overlay->setGeometry(0, 0, designSize_.width(), designSize_.height());
         overlay->installEventFilter(this);
         overlays_[n - 1] = overlay;
     }
+}
+
+void TForm1::SetBackgroundArt(const QString& art) {
+    const QImage image = KeyColourToAlpha(SkinImage(art));
+    if (image.isNull())
+        return;
+    shownBackground_ = image;
+    const QPixmap pixmap = QPixmap::fromImage(image);
+    for (SkinLabel* base : imgBase_)
+        base->setPixmap(pixmap);
 }
 
 void TForm1::CreateLoadingWindow() {

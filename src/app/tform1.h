@@ -11,13 +11,18 @@
 #include <QPointer>
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <string>
 
 class QTimer;
 
 namespace orln7a {
 
+class ActionButtons;
 class DeviceController;
+class DisplaySet;
+class Navigation;
+class SkinControls;
 class SkinLabel;
 class TFormLoadingUI;
 
@@ -66,8 +71,35 @@ public:
     // The text of a language key in the current display set's table.
     QString LanguageText(const QString& key) const;
     int languageIndex() const { return languageIndex_; }
+    void SetLanguageIndex(int n) { languageIndex_ = n; }
+    // The language text `Title`, shown by the system for the program and on its messages.
+    void SetApplicationTitle(const QString& title);
+    const QString& applicationTitle() const { return applicationTitle_; }
     // Every editor from the settings holders.
     void RefreshUI();
+    // The nine button labels named from their codes in the shown key mode.
+    void RefreshKeyCaptions();
+
+    SkinControls& controls() { return *controls_; }
+    DisplaySet& displaySet() { return *displaySet_; }
+    Navigation& navigation() { return *navigation_; }
+    ActionButtons& actions() { return *actions_; }
+    // The window background of every page, with the colour key see-through.
+    void SetBackgroundArt(const QString& art);
+    // The hidden selector radios (rb_1 .. rb_6, rb_Lang1 .. rb_Lang3).
+    bool SelectorChecked(const QString& name) const;
+    void CheckSelector(const QString& name);
+    // Shows again the page the selector names (after a language switch).
+    void RefreshAPPage();
+    // The caption rolling under the pointer restarts from this label's caption.
+    void ResetRolling(const QString& labelName);
+    // `RefreshFormMessagDialog`: the message dialog with one OK button, in the table's font.
+    void RefreshFormMessagDialog(const QString& text);
+    // `RefreshErrorAP` for the window: page 1 in front, the pages locked.
+    void RefreshErrorAP();
+    bool noDeviceState() const { return noDeviceState_; }
+    // Lets queued events run for `ms` milliseconds of the device clock, in 10 ms slices.
+    void WaitWithMessages(int ms);
 
     QTimer* devTimerFirst() const { return devTimerFirst_; }
     QTimer* devTimer() const { return devTimer_; }
@@ -82,7 +114,8 @@ protected:
 private:
     void LoadWindowBackground();
     void SetUpWindow();
-    void BuildChrome();
+    void BuildPages();
+    void LeaveNoDeviceState();
     void Img_BaseMouseDown(QMouseEvent* event);
     void FormCloseQuery();
     void LetMessagesRun();
@@ -93,10 +126,17 @@ private:
     EditorState state_;
     DeviceController* device_ = nullptr;
     int languageIndex_ = 1;
+    QString applicationTitle_;
+    bool noDeviceState_ = true;
+    std::unique_ptr<SkinControls> controls_;
+    std::unique_ptr<DisplaySet> displaySet_;
+    std::unique_ptr<Navigation> navigation_;
+    std::unique_ptr<ActionButtons> actions_;
     QSize designSize_;
     QImage background_;
     std::array<QWidget*, 5> pages_{};
     std::array<SkinLabel*, 5> imgBase_{};
+    QImage shownBackground_;
     std::array<QWidget*, 4> overlays_{};
     QPointer<TFormLoadingUI> loadingWindow_;
     QTimer* devTimerFirst_ = nullptr;

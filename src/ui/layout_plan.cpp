@@ -616,8 +616,8 @@ void Planner::CaptionLabels() {
         Text(name, step);
         Font(name, stepSize);
     }
-    N("Marco_Stop_Over_Lable_Wrap");
-    N("Marco_Stop_Release_Lable_Wrap");
+    plan_.wrapReleaseStop = N("Marco_Stop_Over_Lable_Wrap") == 1;
+    plan_.wrapReleaseContinue = N("Marco_Stop_Release_Lable_Wrap") == 1;
 }
 
 } // namespace

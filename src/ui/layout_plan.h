@@ -60,6 +60,10 @@ struct LayoutPlan {
     std::map<std::string, ControlPlan> controls;
     LayoutColours colours;
     bool comboKey3Enabled = false; // re-evaluated on every profile switch
+    // Marco_Stop_Over_Lable_Wrap: the release-stop caption wraps at its "-" (the key names
+    // cross over); Marco_Stop_Release_Lable_Wrap: the release-continue caption does.
+    bool wrapReleaseStop = false;
+    bool wrapReleaseContinue = false;
 };
 
 // The image sizes the plan needs, as the built-in artwork has them.

@@ -1,0 +1,27 @@
+#pragma once
+
+// The controls of each page, created in their designed places under their exact names. The
+// layout pass of the display set then moves and styles them; the page controllers give them
+// their behaviour.
+
+class QWidget;
+
+namespace orln7a {
+
+class SkinControls;
+
+// One copy of the window chrome (action, page and language buttons, close, minimise, web link)
+// on page n = 1..4, with the suffix _n.
+void BuildWindowChrome(SkinControls& controls, QWidget* page, int n);
+// Page 1: the nine button labels, the hints and the assignment menus.
+void BuildAssignmentPage(SkinControls& controls, QWidget* page);
+// Page 2: rapid fire, the system's mouse settings, the DPI levels.
+void BuildSettingsPage(SkinControls& controls, QWidget* page);
+// Page 3: the lighting.
+void BuildLightingPage(SkinControls& controls, QWidget* page);
+// Page 4: the macros.
+void BuildMacroPage(SkinControls& controls, QWidget* page);
+// Page 5: the gun presets.
+void BuildGunPage(SkinControls& controls, QWidget* page);
+
+} // namespace orln7a
