@@ -238,6 +238,7 @@ void TForm1::BuildPages() {
     BuildLightingPage(*controls_, pages_[2]);
     BuildMacroPage(*controls_, pages_[3]);
     BuildGunPage(*controls_, pages_[4]);
+    ApplySpecialKeyList(*controls_, oem_.settings.specialConfig);
     for (int n = 1; n <= 4; ++n) {
         auto* overlay = new BusyOverlay(QString("Disable_All_%1").arg(n), pages_[n - 1]);
         overlay->setGeometry(0, 0, designSize_.width(), designSize_.height());

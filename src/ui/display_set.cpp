@@ -176,6 +176,11 @@ void DisplaySet::ApplyMenuWidths() {
             continue;
         const int width = panel->width();
         for (QWidget* child : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            // Entries and arrows share the menu's font size and text colour.
+            QFont font = child->font();
+            font.setPointSize(std::max(1, plan_.colours.menuFontSize));
+            child->setFont(font);
+            c.SetTextColour(child, ToQColor(plan_.colours.menuText));
             if (child->objectName().startsWith("Key_"))
                 child->resize(width - 4, child->height());
             // The arrows of the main menu mark its entries that open a submenu.

@@ -4,6 +4,8 @@
 // layout pass of the display set then moves and styles them; the page controllers give them
 // their behaviour.
 
+#include <string>
+
 class QWidget;
 
 namespace orln7a {
@@ -15,6 +17,8 @@ class SkinControls;
 void BuildWindowChrome(SkinControls& controls, QWidget* page, int n);
 // Page 1: the nine button labels, the hints and the assignment menus.
 void BuildAssignmentPage(SkinControls& controls, QWidget* page);
+// Places the special-function entries the brand lists (`Special_Config`), in its order.
+void ApplySpecialKeyList(SkinControls& controls, const std::string& specialConfig);
 // Page 2: rapid fire, the system's mouse settings, the DPI levels.
 void BuildSettingsPage(SkinControls& controls, QWidget* page);
 // Page 3: the lighting.
