@@ -225,14 +225,14 @@ void TForm1::SetUpWindow() {
 }
 
 void TForm1::BuildPages() {
-    // Bottom to top on each page: background, content panel, chrome, the page's controls, the
-    // busy overlay.
+    // Bottom to top on each page: background, content panel, the page's controls, the busy
+    // overlay, the chrome. The overlay locks the editors while no mouse is read; the chrome
+    // above it still answers, so the window can be closed, moved, switched to another language
+    // and asked for a page (which explains that no mouse is there).
     for (int n = 1; n <= 5; ++n) {
         const std::string panel = "Img_P" + std::to_string(n);
         controls_->Add({panel.c_str(), ControlKind::Image}, pages_[n - 1]);
     }
-    for (int n = 1; n <= 4; ++n)
-        BuildWindowChrome(*controls_, pages_[n - 1], n);
     BuildAssignmentPage(*controls_, pages_[0]);
     BuildSettingsPage(*controls_, pages_[1]);
     BuildLightingPage(*controls_, pages_[2]);
@@ -245,6 +245,8 @@ void TForm1::BuildPages() {
         overlay->installEventFilter(this);
         overlays_[n - 1] = overlay;
     }
+    for (int n = 1; n <= 4; ++n)
+        BuildWindowChrome(*controls_, pages_[n - 1], n);
 }
 
 void TForm1::SetBackgroundArt(const QString& art) {
@@ -268,10 +270,8 @@ TFormLoadingUI* TForm1::loadingWindow() const {
 }
 
 void TForm1::ShowBusyOverlay() {
-    for (QWidget* o : overlays_) {
+    for (QWidget* o : overlays_)
         o->show();
-        o->raise();
-    }
 }
 
 void TForm1::HideBusyOverlay() {
