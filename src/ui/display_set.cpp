@@ -134,13 +134,18 @@ Status DisplaySet::ApplyDisplaySet() {
     const SettingsSection* section = text.Section("org" + std::to_string(n));
     if (section == nullptr)
         return MakeError("", "layout table ORG" + std::to_string(n) + " has no section");
+    return ApplyDisplaySet(*section);
+}
+
+Status DisplaySet::ApplyDisplaySet(const SettingsSection& layout) {
+    const int n = form_.languageIndex();
     LayoutInputs inputs = MeasuredInputs();
     const OemSettings& oem = form_.oemSettings();
     inputs.numOrderDescending = oem.numOrder == 1;
     inputs.gdEnable = oem.gdEnable;
     inputs.gamingProfile = form_.SelectorChecked("rb_2");
     inputs.dpiCount = oem.dpiCount;
-    auto plan = PlanDisplaySet(*section, inputs);
+    auto plan = PlanDisplaySet(layout, inputs);
     if (!plan)
         return plan.error();
     plan_ = std::move(*plan);
@@ -158,7 +163,7 @@ Status DisplaySet::ApplyDisplaySet() {
         c.SetArt("Img_P4", PanelArt(4));
     c.SetArt("Img_P5", PanelArt(5));
 
-    c.Apply(plan_);
+    unknownControls_ = c.Apply(plan_);
     ApplyMenuWidths();
     const QPixmap thumb = SkinPixmap("Slider_Thumb"), ruler = SkinPixmap("Slider_Ruler");
     for (QWidget* w : c.all())

@@ -7,6 +7,7 @@
 #include "ui/layout_plan.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace orln7a {
 
@@ -22,6 +23,10 @@ public:
     // The pass for the form's language index: the set's pictures, the layout table, then
     // ApplyLanguage. A broken layout table leaves the window as it was and says why.
     Status ApplyDisplaySet();
+    // The same with a layout table of the caller's (a brand's table under test).
+    Status ApplyDisplaySet(const SettingsSection& layout);
+    // Controls the last layout pass named that the window does not have.
+    const QStringList& unknownControls() const { return unknownControls_; }
     // The language half: font family, title, every caption of the table.
     void ApplyLanguage();
     // The language buttons' handler.
@@ -42,6 +47,7 @@ private:
     TForm1& form_;
     LayoutPlan plan_;
     QString title_, fontName_;
+    QStringList unknownControls_;
 };
 
 } // namespace orln7a
