@@ -74,9 +74,9 @@ int main(int argc, char** argv) {
         }
     }
 
-    // The task bar shows the language table's title; the window keeps its own caption.
+    // The task bar shows the language table's title (the form sets it with each language);
+    // the window keeps its own caption.
     orln7a::TForm1 form(*oem, std::move(device));
-    QApplication::setApplicationDisplayName(form.LanguageText("Title"));
     QObject::connect(&guard, &orln7a::SingleInstanceGuard::showRequested, &form,
                      &orln7a::TForm1::BringToFront);
     form.show();

@@ -118,7 +118,7 @@ QString TForm1::LanguageText(const QString& key) const {
 
 void TForm1::SetApplicationTitle(const QString& title) {
     applicationTitle_ = title;
-    setWindowIconText(title);
+    QApplication::setApplicationDisplayName(title);
 }
 
 void TForm1::RefreshUI() {
@@ -159,6 +159,10 @@ void TForm1::ResetRolling(const QString& labelName) {
 }
 
 void TForm1::RefreshFormMessagDialog(const QString& text) {
+    // The dialog takes the form's font: the language table's family.
+    QFont f = font();
+    f.setFamilies(FontFamiliesFor(displaySet_->fontName()));
+    setFont(f);
     Dialogs().ShowMessage(this, applicationTitle_, text);
 }
 

@@ -5,21 +5,23 @@
 #include "app/tform1.h"
 #include "device/simulated_backend.h"
 #include "image/section_checks.h"
+#include "test_dialogs.h"
 #include "ui/display_set.h"
 #include "ui/language_table.h"
 #include "ui/navigation.h"
 #include "ui/resource_catalogue.h"
 #include "ui/skin_controls.h"
 #include "ui/skin_label.h"
-#include "test_dialogs.h"
 
 #include <QComboBox>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <filesystem>
-#include <functional>
 #include <fstream>
+#include <functional>
 
 using namespace orln7a;
 
@@ -119,9 +121,11 @@ private slots:
         QVERIFY(w.form->state().deviceReady);
         QVERIFY(!w.form->noDeviceState());
         QVERIFY(!w.form->BusyOverlayVisible());
-        const std::array<std::pair<const char*, int>, 5> pages = {
-            {{"Btn_Adv_1", 2}, {"Btn_Breath_2", 3}, {"Btn_Macro_3", 4}, {"Btn_Second_4", 1},
-             {"Btn_Main_1", 1}}};
+        const std::array<std::pair<const char*, int>, 5> pages = {{{"Btn_Adv_1", 2},
+                                                                   {"Btn_Breath_2", 3},
+                                                                   {"Btn_Macro_3", 4},
+                                                                   {"Btn_Second_4", 1},
+                                                                   {"Btn_Main_1", 1}}};
         for (const auto& [button, page] : pages) {
             w.Click(button);
             QCOMPARE(w.form->currentPage(), page);
@@ -322,6 +326,31 @@ private slots:
         QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
         QCoreApplication::sendEvent(read, &enter);
         QVERIFY(!w.form->navigation().labelRun()->isActive());
+    }
+
+    void theMessageDialogIsModalSkinnedAndInTheTablesFont() {
+        Window w(false);
+        w.form->displaySet().SelectLanguage(2);
+        SetDialogs(nullptr); // the real dialog
+        QString title, text, family;
+        bool modal = false;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            QCOMPARE(box->objectName(), QString("FormMessagDialog"));
+            modal = box->isModal();
+            title = box->windowTitle();
+            text = box->text();
+            family = box->font().families().value(0);
+            QCOMPARE(box->buttons().size(), 1);
+            box->button(QMessageBox::Ok)->click();
+        });
+        w.form->RefreshFormMessagDialog("Fail");
+        SetDialogs(&dialogs);
+        QVERIFY(modal);
+        QCOMPARE(title, Text(2, "Title"));
+        QCOMPARE(text, QString("Fail"));
+        QCOMPARE(family, Text(2, "FontName"));
     }
 
     void screenshotsOfEveryPage() {
