@@ -249,8 +249,14 @@ void TForm1::BuildPages() {
         overlay->installEventFilter(this);
         overlays_[n - 1] = overlay;
     }
-    for (int n = 1; n <= 4; ++n)
+    for (int n = 1; n <= 4; ++n) {
         BuildWindowChrome(*controls_, pages_[n - 1], n);
+        // The brand places the web link; its click area takes the picture's size.
+        QWidget* image = controls_->Find(QString("Img_Web_%1").arg(n));
+        QWidget* link = controls_->Find(QString("Btn_Web_%1").arg(n));
+        image->move(oem_.settings.webX, oem_.settings.webY);
+        link->setGeometry(image->geometry());
+    }
 }
 
 void TForm1::SetBackgroundArt(const QString& art) {

@@ -299,7 +299,7 @@ void Navigation::Btn_Minimize_0Click() {
 
 void Navigation::Btn_Web_0Click() {
     const OemSettings& oem = form_.oemSettings();
-    if (form_.noDeviceState() || !oem.webEnable || oem.web.empty())
+    if (!oem.webEnable || oem.web.empty())
         return;
     QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(oem.web)));
 }
