@@ -92,9 +92,10 @@ std::vector<ExpectedText> ExpectedTexts() {
         {1, "Title", "Corvane Gaming Mouse"},
         {2, "Title", "Corvane 游戏鼠标"},
         {3, "Title", "Corvane 遊戲滑鼠"},
-        // The English table's third language button reads "English" as shipped.
+        // Each language button names its own language in every table; a third button that
+        // read "English" while switching to Traditional Chinese would mislead.
         {1, "Str011", "English"},
-        {1, "Str013", "English"},
+        {1, "Str013", "繁體中文"},
         {2, "Str011", "English"},
         {2, "Str012", "简体中文"},
         {2, "Str013", "繁體中文"},
