@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the editor and starts it against the simulated mouse. With no display it runs under a
-# virtual X server and saves a screenshot of the window into a folder that it prints.
+# virtual X server and saves a screenshot of every page of every display set into a folder that
+# it prints.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
