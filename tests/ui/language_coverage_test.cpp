@@ -186,8 +186,9 @@ TEST(LanguageCoverage, TextsAsShipped) {
 // A copy of an English text left in a Chinese table is an untranslated caption; only language
 // names, symbols, numbers and product names read the same everywhere.
 TEST(LanguageCoverage, ChineseTablesTranslateEveryCaption) {
-    const std::set<std::string> shared = {"English", "简体中文", "*",  "DPI",  "DPI +", "DPI -",
-                                          "AKM",     "M16",      "M4", "UMP9", "SCAR-L"};
+    const std::set<std::string> shared = {"English", "简体中文", "繁體中文", "*",
+                                          "DPI",     "DPI +",    "DPI -",    "AKM",
+                                          "M16",     "M4",       "UMP9",     "SCAR-L"};
     const auto& tables = BuiltInLanguageTables();
     for (const auto& group : ReadKeys()) {
         for (const auto& key : group.keys) {
