@@ -1,8 +1,14 @@
 // Content panels of the settings, lighting, macro and gun preset pages. Each is a plate with
 // framed groups; the controls and their captions are placed on top by the layout tables.
 //
-// Settings and lighting panels, 800 x 378: groups (12, 12)-(318, 366) and (330, 12)-(788, 366);
-// the settings panel's right group (the DPI levels) has seven rows of 44 pixels from y 48.
+// Settings panel, 800 x 378: pointer group (12, 12)-(318, 253) with three speed blocks 62 high
+// from y 16 (slider troughs 281 x 25 at x 24, y 36 + 62 i); rapid-fire group (12, 261)-(318,
+// 366); DPI group (330, 12)-(788, 366) with seven level rows 33 high from y 61 and the AIM row
+// from y 300 (slider troughs 225 x 25 at x 439), the note row from y 342.
+// Lighting panel, 800 x 378: switch group (12, 12)-(318, 224), four blocks 52 high from y 16;
+// breathing group (12, 232)-(318, 366) with the slider trough 235 x 25 at (48, 274); mode group
+// (330, 12)-(788, 366): modes at x 350 from y 49, sun mark at (598, 58), the LED count bar's
+// well (392, 254)-(726, 286).
 // Macro panel, 800 x 378: groups x 12..262, 274..534 and 546..788, y 12..366; the insert panel
 // (207 x 162 plus its 10-pixel frame) fits the third.
 // Gun preset panel, 720 x 650:
@@ -47,76 +53,197 @@ void Rings(QPainter& p, const QPointF& c, std::initializer_list<qreal> radii,
         p.drawEllipse(c, r, r);
 }
 
+// A framed group without a title strip; its blocks carry their own headings.
+void PlainGroup(QPainter& p, const QRectF& box) {
+    const QPainterPath frame = Chamfered(box, 8, 0, 8, 0);
+    p.fillPath(frame, WithAlpha(tone::Void, 90));
+    p.setPen(QPen(WithAlpha(tone::Graphite, 220), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(frame);
+}
+
+// The accent mark left of a heading, as the title strips have it.
+void Marker(QPainter& p, qreal x, qreal y) {
+    p.fillRect(QRectF(x, y, 3, 12), tone::Accent);
+}
+
+// The recess a slider sits in; the slider fills the inside with its own colour.
+void Trough(QPainter& p, const QRectF& slider) {
+    const QRectF box = slider.adjusted(-2.5, -2.5, 2.5, 2.5);
+    const QPainterPath trough = Chamfered(box, 4, 0, 4, 0);
+    p.fillPath(trough, WithAlpha(tone::Void, 180));
+    p.setPen(QPen(WithAlpha(tone::Graphite, 230), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(trough);
+    p.setPen(QPen(WithAlpha(tone::Edge, 120), 1));
+    p.drawLine(QPointF(box.left() + 4, box.bottom() + 1), QPointF(box.right(), box.bottom() + 1));
+}
+
+// A mouse seen from above, 84 x 132 around its centre, with its light strip glowing.
+void LitMouse(QPainter& p, const QPointF& c) {
+    QPainterPath body;
+    body.moveTo(c + QPointF(0, -66));
+    body.cubicTo(c + QPointF(30, -66), c + QPointF(42, -44), c + QPointF(42, -10));
+    body.cubicTo(c + QPointF(42, 30), c + QPointF(34, 66), c + QPointF(0, 66));
+    body.cubicTo(c + QPointF(-34, 66), c + QPointF(-42, 30), c + QPointF(-42, -10));
+    body.cubicTo(c + QPointF(-42, -44), c + QPointF(-30, -66), c + QPointF(0, -66));
+    body.closeSubpath();
+    QRadialGradient halo(c + QPointF(0, 30), 90);
+    halo.setColorAt(0, WithAlpha(tone::Accent, 26));
+    halo.setColorAt(1, WithAlpha(tone::Accent, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(halo);
+    p.drawEllipse(c + QPointF(0, 30), 90, 60);
+    p.fillPath(body, Vertical(body.boundingRect(), WithAlpha(tone::Raised, 200),
+                              WithAlpha(tone::Deep, 220)));
+    p.setPen(QPen(WithAlpha(tone::Edge, 200), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(body);
+    // The split between the two main buttons and the wheel.
+    p.drawLine(c + QPointF(0, -66), c + QPointF(0, -22));
+    p.fillPath(Chamfered(QRectF(c + QPointF(-4, -52), QSizeF(8, 20)), 2),
+               WithAlpha(tone::Steel, 160));
+    // The light strip around the palm rest.
+    QPainterPath strip;
+    strip.moveTo(c + QPointF(-36, 18));
+    strip.cubicTo(c + QPointF(-32, 50), c + QPointF(-16, 58), c + QPointF(0, 58));
+    strip.cubicTo(c + QPointF(16, 58), c + QPointF(32, 50), c + QPointF(36, 18));
+    Glow(p, strip, WithAlpha(tone::Accent, 120), 4);
+    p.setPen(QPen(tone::AccentHot, 2, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(strip);
+}
+
 } // namespace
 
 void DrawSettingsPanel(QImage& canvas) {
     DrawPage(canvas, kPageWidth, kPageHeight, "Back2", [](QPainter& p) {
-        const QRectF pointer(12, 12, 306, 354), levels(330, 12, 458, 354);
-        Section(p, pointer);
-        Section(p, levels);
-        // The sensor's aim behind the level rows.
-        p.save();
-        p.setClipRect(levels.adjusted(1, 30, -1, -1));
-        Rings(p, QPointF(700, 300), {40, 80, 120, 160}, WithAlpha(tone::Edge, 45));
-        p.setPen(QPen(WithAlpha(tone::Edge, 45), 1));
-        p.drawLine(QPointF(700, 120), QPointF(700, 366));
-        p.drawLine(QPointF(520, 300), QPointF(788, 300));
-        p.restore();
-        for (int row = 1; row < 7; ++row) {
-            const qreal y = 48 + 44 * row + 0.5;
-            QLinearGradient g(levels.left(), 0, levels.right(), 0);
-            g.setColorAt(0, WithAlpha(tone::Graphite, 160));
-            g.setColorAt(1, WithAlpha(tone::Graphite, 20));
-            p.setPen(QPen(QBrush(g), 1, Qt::DotLine));
-            p.drawLine(QPointF(levels.left() + 10, y), QPointF(levels.right() - 10, y));
+        // Pointer group: three speed blocks 62 high from y 16, the two options from y 208.
+        const QRectF pointer(12, 12, 306, 241), fire(12, 261, 306, 105), levels(330, 12, 458, 354);
+        PlainGroup(p, pointer);
+        for (int block = 0; block < 3; ++block) {
+            const qreal top = 16 + 62 * block;
+            Marker(p, 20, top + 4);
+            Trough(p, QRectF(24, top + 20, 281, 25));
         }
-        // A pointer arrow, faint, in the corner of the pointer group.
-        const QPointF tip(270, 300);
-        p.fillPath(Polygon({tip, tip + QPointF(0, 40), tip + QPointF(10, 30), tip + QPointF(18, 46),
-                            tip + QPointF(24, 43), tip + QPointF(16, 28), tip + QPointF(29, 28)}),
-                   WithAlpha(tone::Graphite, 110));
+        p.setPen(QPen(WithAlpha(tone::Graphite, 160), 1, Qt::DotLine));
+        p.drawLine(QPointF(20, 204.5), QPointF(310, 204.5));
+
+        // Rapid fire: title strip, count and interval rows, and three rounds in the corner.
+        Section(p, fire);
+        for (int round = 0; round < 3; ++round) {
+            const qreal x = 262 + 14 * round, y = 296;
+            const QPainterPath shell =
+                Polygon({{x, y + 10}, {x + 3, y}, {x + 6, y + 10}, {x + 6, y + 40}, {x, y + 40}});
+            p.fillPath(shell, WithAlpha(tone::Graphite, 150));
+            p.fillRect(QRectF(x, y + 34, 6, 6), WithAlpha(tone::AccentDim, 160));
+        }
+
+        // DPI levels: column heading at y 43, seven rows 33 high from y 61, the AIM row from
+        // y 300 and the note at y 342.
+        Section(p, levels);
+        for (int row = 0; row < 8; ++row) {
+            const qreal top = row < 7 ? 61 + 33 * row : 300;
+            const QRectF band(338, top + 1, 442, 31);
+            if (row % 2 == 0)
+                p.fillPath(Chamfered(band, 6, 0, 6, 0), WithAlpha(tone::Raised, 60));
+            Trough(p, QRectF(439, top + 4, 225, 25));
+            // Stops of the DPI ruler under the track.
+            p.setPen(QPen(WithAlpha(tone::Steel, 110), 1));
+            for (int stop = 0; stop < 11; ++stop) {
+                const qreal x = 439 + 12.5 + 20 * stop;
+                p.drawLine(QPointF(x, top + 30), QPointF(x, top + 32));
+            }
+        }
+        QLinearGradient rule(levels.left(), 0, levels.right(), 0);
+        rule.setColorAt(0, WithAlpha(tone::Accent, 0));
+        rule.setColorAt(0.5, WithAlpha(tone::Accent, 150));
+        rule.setColorAt(1, WithAlpha(tone::Accent, 0));
+        p.setPen(QPen(QBrush(rule), 1));
+        p.drawLine(QPointF(346, 296.5), QPointF(772, 296.5));
+        p.setPen(QPen(WithAlpha(tone::Graphite, 160), 1, Qt::DotLine));
+        p.drawLine(QPointF(346, 337.5), QPointF(772, 337.5));
     });
 }
 
 void DrawLightingPanel(QImage& canvas) {
     DrawPage(canvas, kPageWidth, kPageHeight, "Back3", [](QPainter& p) {
-        const QRectF status(12, 12, 306, 354), effects(330, 12, 458, 354);
-        Section(p, status);
-        Section(p, effects);
-        // Waves of light running along the bottom of the effects group.
+        // Switches: four blocks 52 high from y 16, a heading and an option pair each.
+        const QRectF switches(12, 12, 306, 212), breathing(12, 232, 306, 134),
+            modes(330, 12, 458, 354);
+        PlainGroup(p, switches);
+        for (int block = 0; block < 4; ++block) {
+            const qreal top = 16 + 52 * block;
+            Marker(p, 20, top + 4);
+            if (block > 0) {
+                p.setPen(QPen(WithAlpha(tone::Graphite, 160), 1, Qt::DotLine));
+                p.drawLine(QPointF(20, top - 3.5), QPointF(310, top - 3.5));
+            }
+        }
+
+        // Breathing speed: the slider's track and a slow-to-fast pulse in the strip's corner.
+        Section(p, breathing);
+        Trough(p, QRectF(48, 274, 235, 25));
+        QPainterPath pulse;
+        for (qreal x = 250; x <= 306; x += 1) {
+            const qreal t = (x - 250) / 56;
+            const qreal y = 248 - 6 * qSin(t * t * 5 * M_PI) * (1 - t * 0.3);
+            if (x == 250)
+                pulse.moveTo(x, y);
+            else
+                pulse.lineTo(x, y);
+        }
+        p.setPen(QPen(WithAlpha(tone::Accent, 150), 1.2));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(pulse);
+
+        // Modes: the list at x 350, the brightness pair beside a sun mark at (598, 58), a mouse
+        // with its light strip under it, the LED count bar at (402, 261) on a well.
+        Section(p, modes);
+        const QPointF sun(598, 58);
+        p.setPen(Qt::NoPen);
+        p.setBrush(WithAlpha(tone::Accent, 170));
+        p.drawEllipse(sun, 4, 4);
+        p.setPen(QPen(WithAlpha(tone::Accent, 170), 1.4, Qt::SolidLine, Qt::RoundCap));
+        for (int k = 0; k < 8; ++k) {
+            const qreal a = qDegreesToRadians(45.0 * k);
+            const QPointF d(qCos(a), qSin(a));
+            p.drawLine(sun + d * 6.5, sun + d * 9);
+        }
+        LitMouse(p, QPointF(686, 168));
+        const QRectF well(392, 254, 334, 32);
+        p.fillPath(Chamfered(well, 6, 0, 6, 0), WithAlpha(tone::Void, 150));
+        p.setPen(QPen(WithAlpha(tone::Graphite, 220), 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(Chamfered(well, 6, 0, 6, 0));
+        for (int dot = 0; dot < 3; ++dot) {
+            const QPointF c(362 + 9 * dot, 270);
+            p.setPen(Qt::NoPen);
+            p.setBrush(WithAlpha(tone::Accent, 60 + 60 * dot));
+            p.drawEllipse(c, 2.5, 2.5);
+        }
+        // Waves of light along the bottom.
         p.save();
-        p.setClipRect(effects.adjusted(1, 30, -1, -1));
+        p.setBrush(Qt::NoBrush);
+        p.setClipRect(modes.adjusted(1, 30, -1, -1));
         for (int wave = 0; wave < 4; ++wave) {
             QPainterPath path;
-            const qreal base = 320 + wave * 9;
-            for (qreal x = effects.left(); x <= effects.right(); x += 2) {
-                const qreal y = base + 14 * qSin((x - 330) / (52.0 + wave * 11) + wave * 0.9);
-                if (x == effects.left())
+            const qreal base = 330 + wave * 8;
+            for (qreal x = modes.left(); x <= modes.right(); x += 2) {
+                const qreal y = base + 10 * qSin((x - 330) / (52.0 + wave * 11) + wave * 0.9);
+                if (x == modes.left())
                     path.moveTo(x, y);
                 else
                     path.lineTo(x, y);
             }
-            QLinearGradient g(effects.left(), 0, effects.right(), 0);
+            QLinearGradient g(modes.left(), 0, modes.right(), 0);
             g.setColorAt(0, WithAlpha(tone::Accent, 0));
             g.setColorAt(0.5,
-                         WithAlpha(wave == 0 ? tone::AccentHot : tone::Accent, 110 - wave * 22));
+                         WithAlpha(wave == 0 ? tone::AccentHot : tone::Accent, 100 - wave * 22));
             g.setColorAt(1, WithAlpha(tone::Accent, 0));
-            p.setPen(QPen(QBrush(g), wave == 0 ? 1.6 : 1));
+            p.setPen(QPen(QBrush(g), wave == 0 ? 1.4 : 1));
             p.drawPath(path);
         }
         p.restore();
-        // A lamp with rays in the corner of the status group.
-        const QPointF lamp(268, 318);
-        Rings(p, lamp, {12, 20}, WithAlpha(tone::Graphite, 140));
-        p.setPen(QPen(WithAlpha(tone::Graphite, 140), 2, Qt::SolidLine, Qt::RoundCap));
-        for (int k = 0; k < 8; ++k) {
-            const qreal a = qDegreesToRadians(45.0 * k);
-            const QPointF d(qCos(a), qSin(a));
-            p.drawLine(lamp + d * 26, lamp + d * 32);
-        }
-        p.setPen(Qt::NoPen);
-        p.setBrush(WithAlpha(tone::Accent, 80));
-        p.drawEllipse(lamp, 6, 6);
     });
 }
 
