@@ -173,6 +173,10 @@ void BuildDpiGroup(SkinControls& c, QWidget* page) {
         count->addItems(Numbers(2, 7));
         count->setCurrentIndex(kDefaultLevels - 2);
         count->setCursor(Qt::PointingHandCursor);
+        // Dressed like the page's edits.
+        c.SetTextColour(count, QColor(222, 226, 232));
+        c.SetBackground(count, QColor(30, 33, 38));
+        c.SetBorder(count, QColor(70, 74, 80));
     }
     AddCaption(c, page, "lbl_DPI_Value", 866, 210, 100, 16);
     // The layout pass sets the range from the brand's DPI count; eleven values until then.
