@@ -171,6 +171,8 @@ const CaptionEntry kCaptions[] = {
     {"lbl_LED_Effect_Setting", "Str856", F::LeftPlain},
     {"lbl_LED_Effect_Slow", "Str857", F::LeftPlain},
     {"lbl_LED_Effect_Fast", "Str858", F::LeftPlain},
+    // The AIM level is captioned with the AIM function's name.
+    {"lbl_AIMKey", "Str222"},
 };
 
 } // namespace
