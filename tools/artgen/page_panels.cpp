@@ -9,15 +9,19 @@
 // breathing group (12, 232)-(318, 366) with the slider trough 235 x 25 at (48, 274); mode group
 // (330, 12)-(788, 366): modes at x 350 from y 49, sun mark at (598, 58), the LED count bar's
 // well (392, 254)-(726, 286).
-// Macro panel, 800 x 378: groups x 12..262, 274..534 and 546..788, y 12..366; the insert panel
-// (207 x 162 plus its 10-pixel frame) fits the third.
+// Macro panel, 800 x 378: groups x 12..262, 274..534 and 546..788, y 12..366; the first two
+// with title strips, the third (the options) without: rules at y 135.5 and 203.5 part its three
+// blocks of choices, and the insert panel (207 x 162 at (563, 47), OK and Cancel under it) covers
+// them; a loop mark at (667, 312) below.
 // Gun preset panel, 720 x 650:
 //   header    (0, 0)-(720, 56), accent rule at y 56.
-//   gun rail  (12, 68)-(152, 586): seven 120 x 56 gun buttons at x 22, y 78 + 72 i (i = 0..6).
-//   values    (164, 68)-(708, 586): row captions x 176..352; three value columns 106 wide at
-//             x 362, 478, 594; sight row y 78..146 (sights centred at y 112 over each column);
-//             seven value rows 56 high from y 156 (stop on release, count, X, Y, Y offset,
-//             interval, colour).
+//   gun rail  (12, 68)-(152, 586), no title strip: seven 120 x 56 gun buttons at x 22,
+//             y 78 + 72 i (i = 0..6).
+//   values    (164, 68)-(708, 586), no title strip: row captions x 184..352 right of the row
+//             marks; three value columns 106 wide at x 362, 478, 594; sight row y 78..146
+//             (sights centred at y 112 over each column); seven value rows 56 high from y 156
+//             (stop on release, count, X, Y, Y offset, interval, colour); the X row, which has
+//             no caption, shows an arrow and an X instead.
 //   footer    (164, 598)-(708, 640): confirm and cancel (110 x 27) at (470, 606) and (590, 606).
 
 #include "panel_kit.h"
@@ -247,13 +251,31 @@ void DrawLightingPanel(QImage& canvas) {
     });
 }
 
+namespace {
+
+// A faint rule that fades out at both ends.
+void FadedRule(QPainter& p, qreal left, qreal right, qreal y) {
+    QLinearGradient g(left, 0, right, 0);
+    g.setColorAt(0, WithAlpha(tone::Edge, 0));
+    g.setColorAt(0.5, WithAlpha(tone::Edge, 170));
+    g.setColorAt(1, WithAlpha(tone::Edge, 0));
+    p.setPen(QPen(QBrush(g), 1));
+    p.drawLine(QPointF(left, y), QPointF(right, y));
+}
+
+} // namespace
+
 void DrawMacroPanel(QImage& canvas) {
     DrawPage(canvas, kPageWidth, kPageHeight, "Back4", [](QPainter& p) {
         const QRectF library(12, 12, 250, 354), steps(274, 12, 260, 354),
             options(546, 12, 242, 354);
         Section(p, library);
         Section(p, steps);
-        Section(p, options);
+        // The options group holds three blocks of choices (delay, release, loop), or the insert
+        // panel in their place; rules between the blocks lie under the insert picture.
+        PlainGroup(p, options);
+        for (const qreal y : {135.5, 203.5})
+            FadedRule(p, options.left() + 24, options.left() + 218, y);
         // Circuit traces join the groups, the way the recorded steps flow into the mouse.
         p.setPen(QPen(WithAlpha(tone::Accent, 150), 1));
         for (const qreal x : {262.0, 534.0}) {
@@ -265,6 +287,18 @@ void DrawMacroPanel(QImage& canvas) {
         p.setPen(QPen(WithAlpha(tone::Graphite, 150), 1));
         for (qreal y = 52; y < 356; y += 16)
             p.drawLine(QPointF(280, y + 0.5), QPointF(284, y + 0.5));
+        // A loop arrow round a record dot, faint, at the foot of the options group.
+        const QPointF loop(667, 312);
+        p.setPen(QPen(WithAlpha(tone::Graphite, 150), 3, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(loop.x() - 28, loop.y() - 28, 56, 56), 120 * 16, 300 * 16);
+        const qreal a = qDegreesToRadians(60.0);
+        const QPointF head = loop + QPointF(28 * qCos(a), -28 * qSin(a));
+        p.fillPath(Polygon({head + QPointF(-9, -5), head + QPointF(5, -9), head + QPointF(1, 6)}),
+                   WithAlpha(tone::Graphite, 150));
+        p.setPen(Qt::NoPen);
+        p.setBrush(WithAlpha(tone::Accent, 70));
+        p.drawEllipse(loop, 9, 9);
     });
 }
 
@@ -297,8 +331,8 @@ void DrawGunPanel(QImage& canvas) {
         }
 
         const QRectF rail(12, 68, 140, 518), values(164, 68, 544, 518);
-        Section(p, rail);
-        Section(p, values);
+        PlainGroup(p, rail);
+        PlainGroup(p, values);
         for (int gun = 0; gun < 7; ++gun) {
             const QRectF well(22, 78 + 72 * gun, 120, 56);
             p.fillPath(Chamfered(well, 8, 0, 8, 0), WithAlpha(tone::Void, 140));
@@ -316,6 +350,18 @@ void DrawGunPanel(QImage& canvas) {
             if (row % 2 == 0)
                 p.fillRect(band.adjusted(0, 4, 0, -4), WithAlpha(tone::Raised, 70));
             p.fillRect(QRectF(176, band.center().y() - 5, 2, 10), WithAlpha(tone::Accent, 150));
+        }
+        // The X step row has no caption: a sideways arrow and an X name it.
+        {
+            const qreal y = 156 + 56 * 2 + 28;
+            const QColor ink = WithAlpha(tone::Silver, 220);
+            p.setPen(QPen(ink, 1.5, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(188, y), QPointF(214, y));
+            p.fillPath(Polygon({{184, y}, {191, y - 4.5}, {191, y + 4.5}}), ink);
+            p.fillPath(Polygon({{218, y}, {211, y - 4.5}, {211, y + 4.5}}), ink);
+            p.setPen(QPen(ink, 1.6, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(225, y - 5), QPointF(233, y + 5));
+            p.drawLine(QPointF(233, y - 5), QPointF(225, y + 5));
         }
         // Footer for the confirm and cancel buttons.
         const QRectF footer(164, 598, 544, 42);
