@@ -14,6 +14,21 @@
 #include <QTimer>
 #include <cstdio>
 
+namespace {
+
+// Shows a page as its page button does (the macro page with its options group).
+void ShowLikeItsButton(orln7a::TForm1& form, int page) {
+    static const char* selectors[] = {"rb_1", "rb_4", "rb_5", "rb_6"};
+    if (page == 5) {
+        form.ShowPage(5);
+        return;
+    }
+    form.CheckSelector(selectors[page - 1]);
+    form.RefreshAPPage();
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc != 2) {
@@ -43,7 +58,7 @@ int main(int argc, char** argv) {
         for (int set = 1; set <= 3; ++set) {
             form.displaySet().SelectLanguage(set);
             for (int page = 1; page <= 5; ++page) {
-                form.ShowPage(page);
+                ShowLikeItsButton(form, page);
                 const QString file = QString("%1/set%2-page%3.png").arg(dir).arg(set).arg(page);
                 if (!form.grab().save(file))
                     status = 1;

@@ -1,6 +1,8 @@
 #include "ui/page_controls.h"
 #include "ui/skin_controls.h"
 
+#include <QAbstractButton>
+#include <QButtonGroup>
 #include <QWidget>
 
 #include <array>
@@ -79,6 +81,12 @@ void BuildWindowChrome(SkinControls& controls, QWidget* page, int n) {
         {"rb_Lang3", ControlKind::Radio},
     }};
     controls.AddAll(selectors, page);
+    // Two separate choices: the page to return to and the language.
+    auto* pageChoice = new QButtonGroup(page);
+    auto* languageChoice = new QButtonGroup(page);
+    for (const ControlSpec& s : selectors)
+        if (auto* radio = controls.Get<QAbstractButton>(s.name))
+            (QString(s.name).startsWith("rb_Lang") ? languageChoice : pageChoice)->addButton(radio);
 }
 
 } // namespace orln7a
