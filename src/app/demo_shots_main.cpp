@@ -7,27 +7,13 @@
 #include "app/tform1.h"
 #include "device/simulated_backend.h"
 #include "ui/display_set.h"
+#include "ui/navigation.h"
 #include "ui/oem_settings.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QTimer>
 #include <cstdio>
-
-namespace {
-
-// Shows a page as its page button does (the macro page with its options group).
-void ShowLikeItsButton(orln7a::TForm1& form, int page) {
-    static const char* selectors[] = {"rb_1", "rb_4", "rb_5", "rb_6"};
-    if (page == 5) {
-        form.ShowPage(5);
-        return;
-    }
-    form.CheckSelector(selectors[page - 1]);
-    form.RefreshAPPage();
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -58,7 +44,7 @@ int main(int argc, char** argv) {
         for (int set = 1; set <= 3; ++set) {
             form.displaySet().SelectLanguage(set);
             for (int page = 1; page <= 5; ++page) {
-                ShowLikeItsButton(form, page);
+                form.navigation().SelectPage(page);
                 const QString file = QString("%1/set%2-page%3.png").arg(dir).arg(set).arg(page);
                 if (!form.grab().save(file))
                     status = 1;

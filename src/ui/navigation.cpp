@@ -286,6 +286,18 @@ void Navigation::RefreshAPPage() {
     }
 }
 
+void Navigation::SelectPage(int page) {
+    static const std::array<const char*, 4> selectors = {"rb_1", "rb_4", "rb_5", "rb_6"};
+    if (page < 1 || page > 5)
+        return;
+    if (page == 5) {
+        form_.ShowPage(5);
+        return;
+    }
+    form_.CheckSelector(selectors[static_cast<std::size_t>(page - 1)]);
+    RefreshAPPage();
+}
+
 void Navigation::ShowNoDevicePage() {
     form_.ShowPage(1);
     ButtonTypeB_1IconInit();

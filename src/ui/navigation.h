@@ -32,6 +32,9 @@ public:
     // "SetS_01" on every page button image, all copies.
     void ButtonTypeB_1IconInit();
     void RefreshAPPage();
+    // Names page 1..4 in the selector and shows it as its page button does; page 5 is shown
+    // without touching the selector (pictures of the window, tests).
+    void SelectPage(int page);
     // Page 1 in front and its button selected: the no-device look.
     void ShowNoDevicePage();
     // Closes every open assignment menu.
