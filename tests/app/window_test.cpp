@@ -368,6 +368,16 @@ private slots:
                     QString("%1/window-set%2-page%3.png").arg(dir).arg(set).arg(page)));
             }
         }
+        // The assignment menus as they float over page 1, main menu and a submenu.
+        w.form->navigation().SelectPage(1);
+        QWidget* key = w.c().Find("Key1");
+        QWidget* main = w.c().Find("Pnl_Main");
+        QWidget* sub = w.c().Find("Pnl_Special");
+        main->move(key->x() + key->width() / 2, key->y() + key->height() / 2);
+        sub->move(main->x() + main->width() + 2, main->y() + 25);
+        main->show();
+        sub->show();
+        QVERIFY(w.form->grab().save(QString("%1/window-menus.png").arg(dir)));
     }
 };
 
