@@ -86,8 +86,8 @@ TForm1::TForm1(const LoadedOemSettings& oem, DeviceSetup device, QWidget* parent
         qWarning("%s", applied.error().detail.c_str());
     for (const char* list : {"LB_PCMacroName", "LB_MacroName", "LB_macro"})
         if (auto* l = controls_->Get<QListWidget>(list))
-            l->setStyleSheet(l->styleSheet() + QString("QListWidget::item{height:%1px;}")
-                                                   .arg(displaySet_->colours().macroNameHeight));
+            controls_->SetExtraStyle(l, QString("QListWidget::item{height:%1px;}")
+                                            .arg(displaySet_->colours().macroNameHeight));
 
     // The no-device state: the default image in every editor, the pages locked.
     state_ = MakeEditorState(oem_, dataFolder_);

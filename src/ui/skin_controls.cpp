@@ -195,6 +195,11 @@ void SkinControls::SetBorder(QWidget* w, const QColor& c) {
     Restyle(w);
 }
 
+void SkinControls::SetExtraStyle(QWidget* w, const QString& css) {
+    looks_[w].extra = css;
+    Restyle(w);
+}
+
 void SkinControls::Restyle(QWidget* w) {
     const Look& look = looks_[w];
     QString css;
@@ -205,7 +210,7 @@ void SkinControls::Restyle(QWidget* w) {
     if (look.border)
         css += "border:1px solid " + Css(*look.border) + ";";
     // A rule for the control itself only, so containers do not pass it to their children.
-    w->setStyleSheet(QString("#%1{%2}").arg(w->objectName(), css));
+    w->setStyleSheet(QString("#%1{%2}").arg(w->objectName(), css) + look.extra);
     if (auto* list = qobject_cast<QListWidget*>(w); list && look.text) {
         QPalette p = list->palette();
         p.setColor(QPalette::Text, *look.text);

@@ -72,12 +72,15 @@ public:
     void SetTextColour(QWidget* w, const QColor& c);
     void SetBackground(QWidget* w, const QColor& c);
     void SetBorder(QWidget* w, const QColor& c);
+    // Further style rules of a control, kept across the colour changes above.
+    void SetExtraStyle(QWidget* w, const QString& css);
     // Sets the font family on every control (a text of the language table), keeping sizes.
     void SetFontFamily(const QString& family);
 
 private:
     struct Look {
         std::optional<QColor> text, back, border;
+        QString extra;
     };
     void Restyle(QWidget* w);
 

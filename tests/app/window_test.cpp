@@ -181,6 +181,9 @@ private slots:
         QCOMPARE(w.Caption("Key1"), Text(2, "Str210"));
         QCOMPARE(w.Caption("Key6"), Text(2, "Str232"));
         QCOMPARE(w.form->applicationTitle(), Text(2, "Title"));
+        // The list rows keep the layout's height through the restyling of a language switch.
+        for (const char* list : {"LB_PCMacroName", "LB_macro"})
+            QVERIFY(w.c().Find(list)->styleSheet().contains("QListWidget::item{height:"));
 
         // The gaming view stays on page 1, with its labels named in the new language.
         w.Click("Btn_Second_2");
