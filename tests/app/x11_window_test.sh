@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The editor in a real X server: a shaped, borderless window, and a second start that brings
-# the running editor to the front instead of opening another one.
+# The editor in a real X server: a shaped, borderless window, a second start that brings the
+# running editor to the front instead of opening another one, and real clicks on its chrome.
 #   x11_window_test.sh EDITOR
 set -euo pipefail
 editor=$1
@@ -54,4 +54,29 @@ win2=$(wait_window) || fail "the running editor did not come back to the front"
 [ "$win2" = "$win" ] || fail "a second editor window appeared"
 [ "$(xdotool search --name '^ORLN7A Gaming Mouse v1\.$' | wc -l)" -ge 1 ] || fail "no window"
 kill -0 "${pids[1]}" || fail "first editor ended"
+
+# Real clicks on the chrome without a mouse: "Light" explains that no mouse is there, in a
+# modal message titled with the language table's title; the close button ends the editor.
+xdotool mousemove --window "$win" 79 219 click 1
+dialog=""
+for _ in $(seq 50); do
+  dialog=$(xdotool search --onlyvisible --name 'Corvane Gaming Mouse' 2>/dev/null | head -n1) || true
+  [ -n "$dialog" ] && break
+  sleep 0.1
+done
+[ -n "$dialog" ] || fail "no message after clicking a page button without a mouse"
+xdotool windowactivate --sync "$dialog" key Return 2>/dev/null || xdotool key Return
+for _ in $(seq 50); do
+  [ -z "$(xdotool search --onlyvisible --name 'Corvane Gaming Mouse' 2>/dev/null)" ] && break
+  sleep 0.1
+done
+[ -z "$(xdotool search --onlyvisible --name 'Corvane Gaming Mouse' 2>/dev/null)" ] ||
+  fail "the message did not close with its OK button"
+kill -0 "${pids[1]}" || fail "the editor ended with the message"
+xdotool mousemove --window "$win" 1000 24 click 1
+for _ in $(seq 50); do
+  kill -0 "${pids[1]}" 2>/dev/null || break
+  sleep 0.1
+done
+! kill -0 "${pids[1]}" 2>/dev/null || fail "the close button did not end the editor"
 echo "PASS"
