@@ -3,6 +3,7 @@
 #include "app/tform1.h"
 #include "ui/language_captions.h"
 #include "ui/message_seam.h"
+#include "ui/page_controls.h"
 #include "ui/resource_catalogue.h"
 #include "ui/skin_controls.h"
 #include "ui/skin_images.h"
@@ -21,7 +22,7 @@ namespace {
 
 // Start-up pictures, always of set 1: image control, first artwork.
 struct StartArt {
-    const char* art;
+    QString art;
     std::vector<QString> controls;
 };
 
@@ -80,14 +81,11 @@ std::vector<StartArt> StartArtwork() {
     rows.push_back({"MacroBtnS_01", {"Img_OK", "Img_Cancel"}});
     rows.push_back({"Gun1_02", {"Img_Fire1"}});
     for (int k = 2; k <= 7; ++k)
-        rows.push_back({nullptr, {QString("Img_Fire%1").arg(k)}});
+        rows.push_back({QString("Gun%1_01").arg(k), {QString("Img_Fire%1").arg(k)}});
     for (int k = 1; k <= 5; ++k)
-        rows.push_back({nullptr, {QString("Img_GunMode%1").arg(k)}});
+        rows.push_back({QString("GunMode%1").arg(k), {QString("Img_GunMode%1").arg(k)}});
     return rows;
 }
-
-const std::array<const char*, 7> kMenuPanels = {
-    "Pnl_Main", "Pnl_Special", "Pnl_CPIKey", "Pnl_MseKey", "Pnl_Media", "Pnl_MyPC", "Pnl_WWW"};
 
 } // namespace
 
@@ -113,14 +111,8 @@ void DisplaySet::LoadSkinImages() {
     for (int p = 1; p <= 5; ++p)
         c.SetArt(QString("Img_P%1").arg(p), QString("L1_Back%1").arg(p));
     for (const StartArt& row : StartArtwork())
-        for (const QString& name : row.controls) {
-            QString art = row.art ? QString(row.art) : QString();
-            if (art.isEmpty() && name.startsWith("Img_Fire"))
-                art = QString("Gun%1_01").arg(name.mid(8));
-            if (art.isEmpty() && name.startsWith("Img_GunMode"))
-                art = QString("GunMode%1").arg(name.mid(11));
-            c.SetArt(name, art);
-        }
+        for (const QString& name : row.controls)
+            c.SetArt(name, row.art);
     if (auto* r = c.Get<QAbstractButton>("rb_ReleaseContinue"))
         r->setChecked(true);
 }

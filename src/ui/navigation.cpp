@@ -3,6 +3,7 @@
 #include "app/device_controller.h"
 #include "app/tform1.h"
 #include "ui/display_set.h"
+#include "ui/page_controls.h"
 #include "ui/skin_controls.h"
 #include "ui/skin_label.h"
 
@@ -23,9 +24,6 @@ constexpr int kLabelRunMs = 200;
 const std::array<const char*, 8> kActionStems = {"Confirm",  "Apply",    "Read", "Confirm1",
                                                  "Confirm2", "Confirm3", "Save", "Load"};
 const std::array<const char*, 5> kPageStems = {"Main", "Second", "Adv", "Breath", "Macro"};
-const std::array<const char*, 7> kMenuPanels = {
-    "Pnl_Main", "Pnl_Special", "Pnl_CPIKey", "Pnl_MseKey", "Pnl_Media", "Pnl_MyPC", "Pnl_WWW"};
-
 QString Copy(const QString& stem, int n) {
     return QString("%1_%2").arg(stem).arg(n);
 }

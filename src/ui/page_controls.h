@@ -4,6 +4,7 @@
 // layout pass of the display set then moves and styles them; the page controllers give them
 // their behaviour.
 
+#include <array>
 #include <string>
 
 class QWidget;
@@ -11,6 +12,10 @@ class QWidget;
 namespace orln7a {
 
 class SkinControls;
+
+// The seven assignment menus of page 1, as panels that float over it.
+inline constexpr std::array<const char*, 7> kMenuPanels = {
+    "Pnl_Main", "Pnl_Special", "Pnl_CPIKey", "Pnl_MseKey", "Pnl_Media", "Pnl_MyPC", "Pnl_WWW"};
 
 // One copy of the window chrome (action, page and language buttons, close, minimise, web link)
 // on page n = 1..4, with the suffix _n.
