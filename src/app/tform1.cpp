@@ -12,8 +12,6 @@
 #include "ui/message_seam.h"
 #include "ui/navigation.h"
 #include "ui/page_controls.h"
-#include "ui/resource_catalogue.h"
-#include "ui/settings_text.h"
 #include "ui/skin_controls.h"
 #include "ui/skin_images.h"
 #include "ui/skin_label.h"
